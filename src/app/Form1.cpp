@@ -1,0 +1,307 @@
+#include "app/Form1.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "../../res/resource.h"
+#include "app/Layout.h"
+#include "app/Twips.h"
+#include "platform/CodePage.h"
+#include "platform/Files.h"
+#include "platform/Gdi.h"
+
+namespace quilnet {
+namespace {
+
+constexpr int kFirstControlId = 100;
+constexpr BYTE kGb2312Charset = 134;
+constexpr wchar_t kFace[] = L"宋体";
+constexpr wchar_t kScriptFile[] = L"HQ.bat";
+constexpr wchar_t kNamesFile[] = L"network.txt";
+constexpr int kDroppedListHeight = 160;  // pixels below a combo's field when it is open
+
+// One step of a handler that goes on past a failure: the step is abandoned, the next one runs.
+template <class Step>
+void Try(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+int CaptionWidth(HWND control, HFONT font, const wchar_t* caption) {
+  ClientDc dc(control);
+  Selection select(dc.get(), font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), caption, static_cast<int>(wcslen(caption)), &size);
+  return size.cx;
+}
+
+// A drop-down list's height is its field's, which follows the item height; that is nudged until the
+// closed combo has the height of the layout. (What CB_GETITEMHEIGHT answers need not be what was set.)
+void FitComboField(HWND combo, int height) {
+  LRESULT request = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 4 && request != CB_ERR; ++attempt) {
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const int delta = height - (r.bottom - r.top);
+    if (delta == 0 || request + delta < 1) return;
+    request += delta;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+  }
+}
+
+}  // namespace
+
+Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder)
+    : wmi_(wmi), starter_(starter), folder_(std::move(folder)) {}
+
+Form1::~Form1() {
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool Form1::Create(int showCommand) {
+  background_ = MakeSolidBrush(kFormColour);
+  icon_ = LoadIconResource(IDI_QUILNET, GetSystemMetrics(SM_CXICON));
+  smallIcon_ = LoadIconResource(IDI_QUILNET, GetSystemMetrics(SM_CXSMICON));
+  // The class holds no brush or icon: those belong to this window and go with it.
+  if (!Register(kForm1Class, nullptr, nullptr, nullptr)) return false;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  if (!CreateTopLevel(kForm1Class, kForm1Caption, style, WS_EX_CONTROLPARENT)) return false;
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  Load();
+  // Centred on the work area, at the size the start-up sequence set.
+  RECT work{}, outer{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(hwnd(), &outer);
+  const int x = work.left + ((work.right - work.left) - (outer.right - outer.left)) / 2;
+  const int y = work.top + ((work.bottom - work.top) - (outer.bottom - outer.top)) / 2;
+  SetWindowPos(hwnd(), nullptr, std::max(x, 0), std::max(y, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
+  return true;
+}
+
+HWND Form1::Control(std::wstring_view name) const {
+  for (const Child& child : children_) {
+    if (child.name == name) return child.hwnd;
+  }
+  return nullptr;
+}
+
+std::wstring Form1::Text(std::wstring_view name) const {
+  const HWND control = Control(name);
+  return control ? WindowText(control) : std::wstring();
+}
+
+void Form1::SetText(std::wstring_view name, const std::wstring& text) {
+  if (const HWND control = Control(name)) SetWindowTextW(control, text.c_str());
+}
+
+void Form1::CreateControls() {
+  dpi_ = WindowDpi(hwnd());
+  font_ = MakeFont(kFace, 9, dpi_, kGb2312Charset);
+  statusFont_ = MakeFont(kFace, 15.75, dpi_, kGb2312Charset);
+  banner_ = LoadBitmapResource(IDB_BANNER);
+  int id = kFirstControlId;
+  for (const ControlSpec& spec : ControlLayout()) {
+    const HWND container = spec.container ? Control(spec.container) : hwnd();
+    if (!container) continue;
+    if (const HWND control = CreateOne(spec, container, id++)) children_.push_back({spec.name, control});
+  }
+}
+
+HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
+  using K = ControlKind;
+  const wchar_t* className = L"Static";
+  DWORD style = WS_VISIBLE;
+  DWORD exStyle = 0;
+  switch (spec.kind) {
+    case K::Picture: style |= SS_BITMAP; break;
+    case K::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+    case K::Status: style |= SS_CENTER | SS_NOPREFIX; break;
+    case K::Combo:
+      className = L"ComboBox";
+      style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+      break;
+    case K::Button:
+      className = L"Button";
+      style |= BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP;
+      break;
+    case K::Text:
+      className = L"Edit";
+      style |= ES_AUTOHSCROLL | WS_TABSTOP;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case K::HiddenText:
+      className = L"Edit";
+      style = ES_AUTOHSCROLL;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case K::HiddenMultiText:
+      className = L"Edit";
+      style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case K::Frame:
+      className = L"Button";
+      style |= BS_GROUPBOX;
+      exStyle = WS_EX_CONTROLPARENT;
+      break;
+  }
+  RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
+  if (spec.kind == K::Combo) bounds.bottom += kDroppedListHeight;
+  const HFONT font = spec.kind == K::Status ? statusFont_.get() : font_.get();
+  if (spec.kind == K::Label && spec.width == 0) {
+    // As wide as the caption, but never over the box of its row.
+    const int boxLeft = TwipsToPixels(960, dpi_);
+    bounds.right = std::min<LONG>(bounds.left + CaptionWidth(container, font, spec.caption), boxLeft);
+  }
+  const HWND control = CreateControl(container, className, spec.caption, style, exStyle, bounds, id);
+  if (!control) return nullptr;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  switch (spec.kind) {
+    case K::Combo: FitComboField(control, TwipsToPixels(spec.height, dpi_)); break;
+    case K::Frame: ForwardChildNotifications(control); break;
+    case K::Picture:
+      SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_.get()));
+      // The picture shows at its natural size; the control keeps the size of the layout.
+      SetWindowPos(control, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    default: break;
+  }
+  return control;
+}
+
+// The start-up sequence. Each step that fails is abandoned and the next one runs.
+void Form1::Load() {
+  const std::wstring script = FilePath(kScriptFile);
+  // 1 to 3: the script file, from the template the window carries.
+  Try([&] { WriteFileBytes(script, ToCodePage(Text(L"Text26"), kGbk)); });
+  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list).
+  Try([&] {
+    scriptProcess_ = starter_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + script + L"\"\"",
+                                          folder_);
+  });
+  // 5: the poll; its first tick comes after this sequence has ended.
+  Try([&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
+  // 6
+  Try([&] { GetMyIP(wmi_, *this); });
+  // 7: the clock.
+  Try([&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
+  // 8: the adapter list, then the first adapter's values through the selection handler.
+  Try([&] {
+    const HWND combo = Control(L"Combo1");
+    for (const std::wstring& description : adapters_.Fill(wmi_)) {
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description.c_str()));
+    }
+    if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
+  });
+  // 9: the compact size, height first.
+  Try([&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight); });
+  // 10: the skin attaches here.
+  // 11
+  Try([&] { SetText(L"Label1", L""); });
+  // 12: the profiles from IP.ini come in here.
+}
+
+void Form1::Unload() { DeleteGeneratedFiles(); }
+
+void Form1::DeleteGeneratedFiles() {
+  Try([&] { RemoveFile(FilePath(kScriptFile)); });
+  Try([&] { RemoveFile(FilePath(kNamesFile)); });
+}
+
+void Form1::SetOuterSizeTwips(int width, int height) {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  const int w = TwipsToPixels(width, dpi_);
+  const int h = TwipsToPixels(height, dpi_);
+  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::OnCombo1Click() {
+  const std::wstring description = Text(L"Combo1");
+  adapters_.Select(description, *this);
+}
+
+void Form1::OnCommand3Click() {
+  DeleteGeneratedFiles();
+  DestroyWindow(hwnd());
+}
+
+void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }
+void Form1::ShowPhysicalAddress(const std::wstring& mac) { SetText(L"Text28", mac); }
+
+void Form1::OnCommand(HWND control, int code) {
+  if (!control) return;
+  if (control == Control(L"Combo1")) {
+    if (code == CBN_SELCHANGE) OnCombo1Click();
+  } else if (control == Control(L"Command3")) {
+    if (code == BN_CLICKED) OnCommand3Click();
+  }
+}
+
+void Form1::OnTimer(UINT_PTR id) {
+  if (id == kTmrCheck) {
+    // One tick a start: the connection names are read here.
+    KillTimer(hwnd(), kTmrCheck);
+  }
+}
+
+LRESULT Form1::ColourControl(UINT message, HDC dc, HWND control) {
+  // Labels are transparent on the window's colour; boxes, lists and group boxes share that colour.
+  SetBkColor(dc, kFormColour);
+  if (message == WM_CTLCOLORSTATIC) {
+    SetBkMode(dc, TRANSPARENT);
+    if (control == Control(L"Label1")) SetTextColor(dc, kStatusColour);
+  }
+  return reinterpret_cast<LRESULT>(background_.get());
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateControls();
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+      return 1;
+    }
+    case WM_COMMAND:
+      OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return ColourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DESTROY:
+      KillTimer(hwnd(), kTmrCheck);
+      KillTimer(hwnd(), kTimer2);
+      Unload();
+      return 0;
+    case WM_NCDESTROY:
+      children_.clear();
+      if (onClosed) onClosed();
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quilnet

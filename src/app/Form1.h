@@ -1,0 +1,80 @@
+#pragma once
+// The program's one window: its controls, the start-up sequence, shutdown and the handlers it routes.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/Adapters.h"
+#include "platform/Handles.h"
+#include "platform/Process.h"
+#include "platform/Window.h"
+#include "platform/Wmi.h"
+
+namespace quilnet {
+
+// Its class is of the form family, so that the skin attaches everything inside it.
+inline constexpr wchar_t kForm1Class[] = L"ThunderRT6FormDC";
+inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
+
+class Form1 final : public Window, private AddressView {
+ public:
+  // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini.
+  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder);
+  ~Form1() override;
+
+  // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
+  bool Create(int showCommand);
+
+  // The control of that name (Combo1, Text27, ...), or nullptr.
+  HWND Control(std::wstring_view name) const;
+  std::wstring Text(std::wstring_view name) const;
+
+  // Called once the window is gone (the program ends there).
+  std::function<void()> onClosed;
+
+  static constexpr UINT_PTR kTmrCheck = 1;
+  static constexpr UINT_PTR kTimer2 = 2;
+
+ private:
+  struct Child {
+    std::wstring_view name;
+    HWND hwnd;
+  };
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void CreateControls();
+  HWND CreateOne(const struct ControlSpec& spec, HWND container, int id);
+  LRESULT ColourControl(UINT message, HDC dc, HWND control);
+
+  void Load();
+  void Unload();
+  void OnCommand(HWND control, int code);
+  void OnTimer(UINT_PTR id);
+  void OnCombo1Click();
+  void OnCommand3Click();
+  void DeleteGeneratedFiles();
+  void SetOuterSizeTwips(int width, int height);
+  void SetText(std::wstring_view name, const std::wstring& text);
+
+  void ShowAddress(const std::wstring& address) override;
+  void ShowPhysicalAddress(const std::wstring& mac) override;
+
+  std::wstring FilePath(const wchar_t* name) const { return folder_ + L"\\" + name; }
+
+  Wmi& wmi_;
+  ProcessStarter& starter_;
+  std::wstring folder_;
+  AdapterInventory adapters_;
+  UniqueHandle scriptProcess_;
+  std::vector<Child> children_;
+  UniqueBrush background_;
+  UniqueFont font_;
+  UniqueFont statusFont_;
+  UniqueBitmap banner_;
+  UniqueIcon icon_;
+  UniqueIcon smallIcon_;
+  UINT dpi_ = 96;
+};
+
+}  // namespace quilnet

@@ -1,0 +1,31 @@
+#include "platform/CodePage.h"
+
+#include <climits>
+
+namespace quilnet {
+
+std::string ToCodePage(std::wstring_view text, UINT codePage) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  const int length = static_cast<int>(text.size());
+  // Code pages such as UTF-8 refuse the flag; they have no best fit to avoid anyway.
+  DWORD flags = WC_NO_BEST_FIT_CHARS;
+  int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+  if (size == 0) {
+    flags = 0;
+    size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+  }
+  std::string bytes(static_cast<size_t>(size), '\0');
+  if (size > 0) WideCharToMultiByte(codePage, flags, text.data(), length, bytes.data(), size, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring FromCodePage(std::string_view bytes, UINT codePage) {
+  if (bytes.empty() || bytes.size() > INT_MAX) return {};
+  const int length = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  if (size > 0) MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
+  return text;
+}
+
+}  // namespace quilnet

@@ -1,0 +1,36 @@
+#pragma once
+// Base of the program's own window classes: one static procedure, the object in GWLP_USERDATA from
+// WM_NCCREATE to WM_NCDESTROY.
+#include <windows.h>
+
+namespace quilnet {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND hwnd() const noexcept { return hwnd_; }
+
+ protected:
+  // Registers the class once per process (a second registration of the same name is harmless).
+  static bool Register(const wchar_t* className, HICON icon, HICON smallIcon, HBRUSH background);
+  HWND CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle);
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+// A child control of a standard class. It belongs to its parent and goes with it.
+HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
+                   const RECT& bounds, int id);
+
+// Hands the notifications and colour requests of a container's children on to the container's parent,
+// so that controls inside a group box behave like those on the window itself.
+bool ForwardChildNotifications(HWND container);
+
+}  // namespace quilnet

@@ -1,0 +1,84 @@
+#include "support/FakeWmi.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace quilnet::test {
+namespace {
+
+std::wstring Lower(std::wstring s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+  return s;
+}
+
+class FakeObject final : public WmiObject {
+ public:
+  FakeObject(FakeWmi& wmi, FakeAdapter adapter) : wmi_(wmi), adapter_(std::move(adapter)) {}
+
+  WmiValue Get(const std::wstring& name) override {
+    wmi_.Record(L"Get " + name);
+    return Value(name);
+  }
+
+  std::wstring Item(const std::wstring& name, long index) override {
+    wmi_.Record(L"Item " + name);
+    const WmiValue value = Value(name);
+    if (const auto* text = std::get_if<std::wstring>(&value)) return *text;
+    if (const auto* list = std::get_if<std::vector<std::wstring>>(&value)) {
+      if (index >= 0 && static_cast<size_t>(index) < list->size()) return (*list)[static_cast<size_t>(index)];
+    }
+    throw WmiError(DISP_E_BADINDEX, "no such element");
+  }
+
+ private:
+  WmiValue Value(const std::wstring& name) const {
+    const std::wstring key = Lower(name);
+    if (key == L"description") return adapter_.description;
+    if (key == L"ipaddress") return adapter_.ipAddress;
+    if (key == L"macaddress") return adapter_.mac;
+    throw WmiError(DISP_E_UNKNOWNNAME, "unknown property");
+  }
+
+  FakeWmi& wmi_;
+  FakeAdapter adapter_;
+};
+
+class FakeService final : public WmiService {
+ public:
+  explicit FakeService(FakeWmi& wmi) : wmi_(wmi) {}
+
+  WmiObjects ExecQuery(const std::wstring& query, const std::optional<WmiQueryOptions>& options) override {
+    std::wstring call = L"ExecQuery " + query;
+    if (options) call += L" | " + options->language + L" " + std::to_wstring(options->flags);
+    wmi_.Record(call);
+    WmiObjects result;
+    // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
+    const std::wstring marker = L"Description=";
+    const size_t at = query.find(marker);
+    for (const FakeAdapter& adapter : wmi_.adapters) {
+      if (at != std::wstring::npos) {
+        const std::wstring literal = query.substr(at + marker.size());
+        if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
+      }
+      result.push_back(std::make_unique<FakeObject>(wmi_, adapter));
+    }
+    return result;
+  }
+
+ private:
+  FakeWmi& wmi_;
+};
+
+}  // namespace
+
+void FakeWmi::Record(const std::wstring& call) {
+  log_->push_back(call);
+  if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
+}
+
+std::unique_ptr<WmiService> FakeWmi::Connect(const std::wstring& moniker) {
+  Record(L"Connect " + moniker);
+  return std::make_unique<FakeService>(*this);
+}
+
+}  // namespace quilnet::test

@@ -1,0 +1,40 @@
+#pragma once
+// A WMI stand-in that serves adapters from a table and records every call verbatim.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Wmi.h"
+
+namespace quilnet::test {
+
+struct FakeAdapter {
+  std::wstring description;
+  WmiValue ipAddress;  // Null, or the list of addresses
+  WmiValue mac;
+};
+
+// Shared by fakes of several seams, so that a test can check the order of everything that left the process.
+using CallLog = std::vector<std::wstring>;
+
+class FakeWmi final : public Wmi {
+ public:
+  explicit FakeWmi(std::shared_ptr<CallLog> log = std::make_shared<CallLog>()) : log_(std::move(log)) {}
+
+  std::vector<FakeAdapter> adapters;
+  // Failures to inject, by what the log would say: "Connect winmgmts:", "ExecQuery ...", "Item IPAddress".
+  std::vector<std::wstring> failOn;
+
+  std::unique_ptr<WmiService> Connect(const std::wstring& moniker) override;
+  const CallLog& log() const { return *log_; }
+  std::shared_ptr<CallLog> sharedLog() const { return log_; }
+
+  // Records the call; throws when failOn names it.
+  void Record(const std::wstring& call);
+
+ private:
+  std::shared_ptr<CallLog> log_;
+};
+
+}  // namespace quilnet::test

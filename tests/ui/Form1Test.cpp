@@ -1,0 +1,294 @@
+// The whole window on real USER and GDI, with the WMI and process seams recorded.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Form1.h"
+#include "app/Layout.h"
+#include "app/Script.h"
+#include "platform/CodePage.h"
+#include "support/FakeProcess.h"
+#include "support/FakeWmi.h"
+#include "support/Pump.h"
+#include "support/TestFolder.h"
+
+namespace quilnet {
+namespace {
+
+using test::FakeAdapter;
+using test::FakeWmi;
+using test::Pump;
+using test::RecordingStarter;
+using test::TestFolder;
+using List = std::vector<std::wstring>;
+
+const FakeAdapter kLan{L"Intel(R) Ethernet I219-LM", List{L"192.168.1.23"}, L"3C:52:82:1A:2B:3C"};
+const FakeAdapter kUsb{L"Realtek USB GbE", List{L"10.20.30.40", L"fe80::2"}, L"00:E0:4C:68:00:01"};
+
+RECT RectInParent(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void Start() {
+    form = std::make_unique<Form1>(wmi, starter, folder.path());
+    form->onClosed = [this] { ++closed; };
+    ASSERT_TRUE(form->Create(SW_SHOW));
+    Pump(50);
+  }
+  HWND Ctl(const wchar_t* name) const {
+    const HWND h = form->Control(name);
+    EXPECT_NE(h, nullptr) << "no control " << ToCodePage(name, CP_UTF8);
+    return h;
+  }
+  std::wstring ComboItem(const wchar_t* combo, int index) const {
+    wchar_t text[256] = {};
+    SendMessageW(Ctl(combo), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  void Pick(const wchar_t* combo, int index) {
+    SendMessageW(Ctl(combo), CB_SETCURSEL, index, 0);
+    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Ctl(combo)), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Ctl(combo)));
+  }
+
+  TestFolder folder;
+  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
+  FakeWmi wmi{log};
+  RecordingStarter starter{log};
+  std::unique_ptr<Form1> form;
+  int closed = 0;
+};
+
+TEST_F(Form1Test, StartupSendsScriptThenOwnReadThenListFillThenFirstSelection) {
+  wmi.adapters = {kLan, kUsb};
+  Start();
+  const std::wstring cmd = L"\"C:\\windows\\system32\\cmd.exe\"";
+  const test::CallLog expected = {
+      L"Start " + cmd + L" /d /c \"\"" + folder.File(L"HQ.bat") + L"\"\"",
+      L"Connect winmgmts://./root/cimv2",
+      L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE",
+      L"Get IPAddress", L"Item IPAddress", L"Item Macaddress",
+      L"Get IPAddress", L"Item IPAddress", L"Item Macaddress",
+      L"Connect winmgmts:",
+      L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE | WQL 16",
+      L"Get Description", L"Get Description",
+      L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where Description='Intel(R) Ethernet I219-LM' | WQL 16",
+      L"Item IPAddress", L"Item Macaddress",
+  };
+  EXPECT_EQ(*log, expected);
+  EXPECT_EQ(starter.lastFolder, folder.path());
+}
+
+TEST_F(Form1Test, AfterStartupTheWindowIsCompactWithTheFirstAdapterShown) {
+  wmi.adapters = {kLan, kUsb};
+  Start();
+  RECT outer{};
+  GetWindowRect(form->hwnd(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 413);
+  EXPECT_EQ(outer.bottom - outer.top, 301);
+  EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+
+  wchar_t className[64] = {};
+  GetClassNameW(form->hwnd(), className, 64);
+  EXPECT_STREQ(className, L"ThunderRT6FormDC");
+  wchar_t caption[64] = {};
+  GetWindowTextW(form->hwnd(), caption, 64);
+  EXPECT_EQ(std::wstring(caption).rfind(L"Quilnet[", 0), 0u);
+  EXPECT_EQ(std::wstring(caption).back(), L']');
+
+  EXPECT_EQ(SendMessageW(Ctl(L"Combo1"), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(Ctl(L"Combo1"), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(ComboItem(L"Combo1", 1), kUsb.description);
+  EXPECT_EQ(form->Text(L"Combo1"), kLan.description);
+  EXPECT_EQ(form->Text(L"Text27"), L"192.168.1.23");
+  EXPECT_EQ(form->Text(L"Text28"), L"3C:52:82:1A:2B:3C");
+  EXPECT_EQ(form->Text(L"Label1"), L"");
+  EXPECT_EQ(form->Text(L"Text25"), L"Text25");
+  EXPECT_EQ(form->Text(L"Text26"), kScriptTemplate);
+  EXPECT_FALSE(IsWindowVisible(Ctl(L"Text25")));
+  EXPECT_FALSE(IsWindowVisible(Ctl(L"Text26")));
+
+  Pick(L"Combo1", 1);
+  EXPECT_EQ(form->Text(L"Text27"), L"10.20.30.40");
+  EXPECT_EQ(form->Text(L"Text28"), L"00:E0:4C:68:00:01");
+}
+
+TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
+  Start();
+  struct Expect {
+    const wchar_t* name;
+    const wchar_t* parent;
+    RECT rect;  // pixels at 96 DPI, in the container's client area
+  };
+  const Expect expected[] = {
+      {L"Image1", nullptr, {0, 0, 407, 78}},
+      {L"Combo1", nullptr, {64, 83, 64 + 265, 83 + 20}},
+      {L"Command10", nullptr, {24, 120, 24 + 93, 120 + 55}},
+      {L"Command13", nullptr, {120, 184, 120 + 93, 184 + 55}},
+      {L"zivududi1", nullptr, {320, 120, 320 + 69, 120 + 31}},
+      {L"Command4", nullptr, {240, 200, 240 + 149, 200 + 37}},
+      {L"Label1", nullptr, {0, 248, 417, 248 + 25}},
+      {L"Text28", nullptr, {80, 320, 80 + 145, 320 + 18}},
+      {L"Frame3", nullptr, {584, 0, 584 + 177, 161}},
+      {L"Frame1", nullptr, {584, 160, 584 + 177, 160 + 161}},
+      {L"Command1", nullptr, {592, 328, 592 + 101, 328 + 29}},
+      {L"Text11", L"Frame3", {64, 40, 64 + 105, 40 + 18}},
+      {L"Text5", L"Frame1", {64, 136, 64 + 105, 136 + 18}},
+      {L"Text26", nullptr, {824, 216, 824 + 705, 216 + 185}},
+  };
+  for (const Expect& e : expected) {
+    const HWND control = Ctl(e.name);
+    const HWND parent = e.parent ? Ctl(e.parent) : form->hwnd();
+    EXPECT_EQ(GetParent(control), parent) << ToCodePage(e.name, CP_UTF8);
+    const RECT r = RectInParent(control);
+    EXPECT_EQ(r.left, e.rect.left) << ToCodePage(e.name, CP_UTF8);
+    EXPECT_EQ(r.top, e.rect.top) << ToCodePage(e.name, CP_UTF8);
+    EXPECT_EQ(r.right, e.rect.right) << ToCodePage(e.name, CP_UTF8);
+    EXPECT_EQ(r.bottom, e.rect.bottom) << ToCodePage(e.name, CP_UTF8);
+  }
+  // Row labels: the profile 4 name label starts further right; profile 2's address label is taller.
+  EXPECT_EQ(RectInParent(Ctl(L"Label21")).left, 20);
+  EXPECT_EQ(RectInParent(Ctl(L"Label2")).left, 8);
+  const RECT tall = RectInParent(Ctl(L"Label15"));
+  EXPECT_EQ(tall.bottom - tall.top, 25);
+  // A label is no wider than the gap to the box of its row.
+  EXPECT_LE(RectInParent(Ctl(L"Label9")).right, 64);
+}
+
+TEST_F(Form1Test, FontsAndColoursOfTheWindow) {
+  Start();
+  LOGFONTW button{}, status{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(L"Command10"), WM_GETFONT, 0, 0)), sizeof button, &button);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(L"Label1"), WM_GETFONT, 0, 0)), sizeof status, &status);
+  EXPECT_STREQ(button.lfFaceName, L"宋体");
+  EXPECT_EQ(button.lfHeight, -12);  // 9 pt at 96 DPI
+  EXPECT_EQ(button.lfCharSet, 134);
+  EXPECT_EQ(button.lfWeight, FW_NORMAL);
+  EXPECT_STREQ(status.lfFaceName, L"宋体");
+  EXPECT_EQ(status.lfHeight, -21);  // 15.75 pt
+  EXPECT_EQ(SendMessageW(Ctl(L"Label1"), WM_GETFONT, 0, 0) == SendMessageW(Ctl(L"Label27"), WM_GETFONT, 0, 0), false);
+  EXPECT_NE(GetWindowLongW(Ctl(L"Label1"), GWL_STYLE) & SS_CENTER, 0);
+
+  // What the window answers its controls' colour requests with.
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const auto ask = [&](UINT message, const wchar_t* control) {
+    SetTextColor(dc, 0x123456);
+    SetBkMode(dc, OPAQUE);
+    return reinterpret_cast<HBRUSH>(
+        SendMessageW(form->hwnd(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Ctl(control))));
+  };
+  LOGBRUSH brush{};
+  GetObjectW(ask(WM_CTLCOLOREDIT, L"Text27"), sizeof brush, &brush);
+  EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
+  EXPECT_EQ(GetBkColor(dc), 0x00E8BF88u);
+  ask(WM_CTLCOLORSTATIC, L"Label1");
+  EXPECT_EQ(GetTextColor(dc), 0x000000FFu);
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  ask(WM_CTLCOLORSTATIC, L"Label27");
+  EXPECT_EQ(GetTextColor(dc), 0x123456u);  // other labels keep the system's text colour
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  // A label inside a group box asks its group box, which hands the request to the window.
+  GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(Ctl(L"Frame2"), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(Ctl(L"Label10")))),
+             sizeof brush, &brush);
+  EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
+  DeleteDC(dc);
+
+  // The window's own background, painted.
+  RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const HDC screen = GetDC(form->hwnd());
+  EXPECT_EQ(GetPixel(screen, 5, 115) & 0xFFFFFF, 0x00E8BF88u);
+  ReleaseDC(form->hwnd(), screen);
+}
+
+TEST_F(Form1Test, ScriptFileHoldsTheTemplateInGbk) {
+  Start();
+  const auto bytes = folder.Read(L"HQ.bat");
+  ASSERT_TRUE(bytes.has_value());
+  ASSERT_EQ(bytes->size(), 342u);
+  EXPECT_EQ(bytes->substr(0, 5), ":\xBB\xF1\xC8\xA1");  // ":获取"
+  EXPECT_EQ(bytes->substr(bytes->size() - 6), ":eof\r\n");
+  size_t lines = 0;
+  for (size_t at = bytes->find("\r\n"); at != std::string::npos; at = bytes->find("\r\n", at + 2)) ++lines;
+  EXPECT_EQ(lines, 14u);
+  EXPECT_EQ(bytes->find('\n') - 1, bytes->find('\r'));
+  EXPECT_NE(bytes->find("\r\n@(for /f \"tokens=3*\" %%a in ('netsh interface show interface^|more +2') do "
+                        "@echo,%%b)>\"%cd%\\network.txt\"\r\n"),
+            std::string::npos);
+  EXPECT_NE(bytes->find("\r\n)\r\n\r\ngoto setup\r\n"), std::string::npos);
+}
+
+TEST_F(Form1Test, ClosingTheWindowDeletesTheGeneratedFiles) {
+  Start();
+  folder.Write(L"network.txt", "本地连接\r\n");
+  ASSERT_TRUE(folder.Exists(L"HQ.bat"));
+  SendMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(closed, 1);
+  EXPECT_FALSE(IsWindow(form->hwnd()));
+  EXPECT_FALSE(folder.Exists(L"HQ.bat"));
+  EXPECT_FALSE(folder.Exists(L"network.txt"));
+}
+
+TEST_F(Form1Test, CloseButtonDeletesTheGeneratedFilesAndEnds) {
+  Start();
+  folder.Write(L"network.txt", "x\r\n");
+  const HWND window = form->hwnd();
+  SendMessageW(Ctl(L"Command3"), BM_CLICK, 0, 0);
+  Pump(20);
+  EXPECT_EQ(closed, 1);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_FALSE(folder.Exists(L"HQ.bat"));
+  EXPECT_FALSE(folder.Exists(L"network.txt"));
+  EXPECT_TRUE(folder.Exists(L""));  // the folder itself stays
+}
+
+TEST_F(Form1Test, StartsQuietlyWithoutAdaptersWmiOrScript) {
+  wmi.failOn = {L"Connect winmgmts:", L"Connect winmgmts://./root/cimv2"};
+  starter.fail = true;
+  Start();
+  EXPECT_TRUE(IsWindowVisible(form->hwnd()));
+  EXPECT_EQ(SendMessageW(Ctl(L"Combo1"), CB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(form->Text(L"Text27"), L"");
+  EXPECT_EQ(form->Text(L"Text28"), L"");
+  EXPECT_EQ(form->Text(L"Label1"), L"");
+  // No message box or other window of ours came up.
+  int windows = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM count) {
+        if (IsWindowVisible(h)) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  EXPECT_EQ(windows, 1);
+}
+
+TEST_F(Form1Test, TabAndShiftTabMoveThroughTheControlsAndIntoGroupBoxes) {
+  Start();
+  const auto tab = [&](bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG msg{GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(form->hwnd(), &msg));
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return GetFocus();
+  };
+  SetFocus(Ctl(L"Combo1"));
+  EXPECT_EQ(tab(false), Ctl(L"Command10"));
+  EXPECT_EQ(tab(true), Ctl(L"Combo1"));
+  SetFocus(Ctl(L"Text28"));
+  EXPECT_EQ(tab(false), Ctl(L"Text1"));  // into the first group box
+  EXPECT_EQ(tab(false), Ctl(L"Text6"));
+  EXPECT_EQ(tab(true), Ctl(L"Text1"));
+}
+
+}  // namespace
+}  // namespace quilnet
