@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/Gdi.h"
+#include "platform/SkipOnFailure.h"
 
 namespace quilnet {
 namespace {
@@ -20,15 +21,6 @@ constexpr wchar_t kFace[] = L"宋体";
 constexpr wchar_t kScriptFile[] = L"HQ.bat";
 constexpr wchar_t kNamesFile[] = L"network.txt";
 constexpr int kDroppedListHeight = 160;  // pixels below a combo's field when it is open
-
-// One step of a handler that goes on past a failure: the step is abandoned, the next one runs.
-template <class Step>
-void Try(Step&& step) noexcept {
-  try {
-    step();
-  } catch (...) {
-  }
-}
 
 std::wstring WindowText(HWND hwnd) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');

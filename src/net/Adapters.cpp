@@ -1,21 +1,13 @@
 #include "net/Adapters.h"
 
 #include "net/Wql.h"
+#include "platform/SkipOnFailure.h"
 
 namespace quilnet {
 namespace {
 
 constexpr wchar_t kComputer[] = L".";
 const WmiQueryOptions kWql{L"WQL", kWbemFlagReturnImmediately};
-
-// One step of a handler that goes on past a failure.
-template <class Step>
-void Try(Step&& step) noexcept {
-  try {
-    step();
-  } catch (...) {
-  }
-}
 
 }  // namespace
 
