@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "../../res/resource.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/Gdi.h"
 #include "platform/SkipOnFailure.h"
+#include "resource.h"
 
 namespace quilnet {
 namespace {
@@ -63,8 +63,7 @@ bool Form1::Create(int showCommand) {
   background_ = MakeSolidBrush(kFormColour);
   icon_ = LoadIconResource(IDI_QUILNET, GetSystemMetrics(SM_CXICON));
   smallIcon_ = LoadIconResource(IDI_QUILNET, GetSystemMetrics(SM_CXSMICON));
-  // The class holds no brush or icon: those belong to this window and go with it.
-  if (!Register(kForm1Class, nullptr, nullptr, nullptr)) return false;
+  if (!Register(kForm1Class)) return false;
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   if (!CreateTopLevel(kForm1Class, kForm1Caption, style, WS_EX_CONTROLPARENT)) return false;
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));

@@ -8,15 +8,12 @@ Window::~Window() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-bool Window::Register(const wchar_t* className, HICON icon, HICON smallIcon, HBRUSH background) {
+bool Window::Register(const wchar_t* className) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = StaticProc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = icon;
-  wc.hIconSm = smallIcon;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = background;
   wc.lpszClassName = className;
   if (RegisterClassExW(&wc)) return true;
   return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;

@@ -15,8 +15,9 @@ class Window {
   HWND hwnd() const noexcept { return hwnd_; }
 
  protected:
-  // Registers the class once per process (a second registration of the same name is harmless).
-  static bool Register(const wchar_t* className, HICON icon, HICON smallIcon, HBRUSH background);
+  // Registers the class once per process (a second registration of the same name is harmless). The class
+  // holds no brush or icon: those belong to each window and go with it.
+  static bool Register(const wchar_t* className);
   HWND CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
