@@ -117,7 +117,7 @@ HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
   DWORD exStyle = 0;
   switch (spec.kind) {
     case K::Picture: style |= SS_BITMAP; break;
-    case K::Label: style |= SS_LEFT | SS_NOPREFIX; break;
+    case K::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;
     case K::Status: style |= SS_CENTER | SS_NOPREFIX; break;
     case K::Combo:
       className = L"ComboBox";

@@ -65,6 +65,20 @@ LRESULT CALLBACK ForwardProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_MEASUREITEM:
       if (HWND parent = GetParent(hwnd)) return SendMessageW(parent, message, wParam, lParam);
       break;
+    case WM_ERASEBKGND:
+      // A group box paints only its frame and caption; its inside takes the colour the parent gives it.
+      if (HWND parent = GetParent(hwnd)) {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(parent, WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(hwnd)));
+        if (brush) {
+          RECT client{};
+          GetClientRect(hwnd, &client);
+          FillRect(dc, &client, brush);
+          return 1;
+        }
+      }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, ForwardProc, id);
       break;

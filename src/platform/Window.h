@@ -31,7 +31,8 @@ HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, D
                    const RECT& bounds, int id);
 
 // Hands the notifications and colour requests of a container's children on to the container's parent,
-// so that controls inside a group box behave like those on the window itself.
+// so that controls inside a group box behave like those on the window itself; the container's inside
+// is erased in the colour the parent gives it.
 bool ForwardChildNotifications(HWND container);
 
 }  // namespace quilnet

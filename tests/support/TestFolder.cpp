@@ -62,8 +62,11 @@ void TestFolder::Write(const std::wstring& name, const std::string& bytes) const
 std::optional<std::wstring> FolderFromEnvironment(const char* variable) {
   const char* value = std::getenv(variable);
   if (!value || !*value) return std::nullopt;
-  std::wstring path = FromCodePage(value, CP_UTF8);
-  if (path.front() == L'/') path = L"Z:" + path;  // Wine's drive Z: is the Unix root
+  return WindowsPath(FromCodePage(value, CP_UTF8));
+}
+
+std::wstring WindowsPath(std::wstring path) {
+  if (!path.empty() && path.front() == L'/') path = L"Z:" + path;  // Wine's drive Z: is the Unix root
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }

@@ -22,6 +22,8 @@ class TestFolder {
   std::wstring path_;
 };
 
+// A Windows path as given, or a Unix path mapped to Wine's drive Z:, without a trailing backslash.
+std::wstring WindowsPath(std::wstring path);
 // A folder from the environment variable (a Unix path is mapped to its Wine drive), or nothing.
 std::optional<std::wstring> FolderFromEnvironment(const char* variable);
 

@@ -6,7 +6,9 @@
 #include "app/Form1.h"
 #include "app/Layout.h"
 #include "app/Script.h"
+#include "app/Twips.h"
 #include "platform/CodePage.h"
+#include "support/Capture.h"
 #include "support/FakeProcess.h"
 #include "support/FakeWmi.h"
 #include "support/Pump.h"
@@ -204,6 +206,34 @@ TEST_F(Form1Test, FontsAndColoursOfTheWindow) {
   const HDC screen = GetDC(form->hwnd());
   EXPECT_EQ(GetPixel(screen, 5, 115) & 0xFFFFFF, 0x00E8BF88u);
   ReleaseDC(form->hwnd(), screen);
+}
+
+TEST_F(Form1Test, GroupBoxesAndTheirRowsShowTheWindowColour) {
+  Start();
+  SetWindowPos(form->hwnd(), nullptr, 0, 0, TwipsToPixels(kExpandedWidth, 96), TwipsToPixels(kExpandedHeight, 96),
+               SWP_NOMOVE | SWP_NOZORDER);
+  SetCursorPos(0, 0);
+  RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(100);
+  const auto shot = test::CaptureWindow(form->hwnd());
+  ASSERT_TRUE(shot.has_value());
+  POINT origin{0, 0};
+  ClientToScreen(form->hwnd(), &origin);
+  RECT outer{};
+  GetWindowRect(form->hwnd(), &outer);
+  const auto at = [&](const wchar_t* container, int x, int y) {  // a point of a container's client area
+    POINT p{x, y};
+    MapWindowPoints(Ctl(container), HWND_DESKTOP, &p, 1);
+    return shot->At(p.x - outer.left, p.y - outer.top);
+  };
+  constexpr uint32_t kRgb = 0x88BFE8;  // the window colour as the screen holds it
+  for (const wchar_t* frame : {L"Frame1", L"Frame2", L"Frame3", L"Frame4"}) {
+    EXPECT_EQ(at(frame, 30, 36), kRgb) << "between two rows of " << ToCodePage(frame, CP_UTF8);
+    EXPECT_EQ(at(frame, 150, 150), kRgb) << "below the last box of " << ToCodePage(frame, CP_UTF8);
+  }
+  EXPECT_EQ(at(L"Frame2", 30, 36), at(L"Frame2", 62, 36));
+  // A caption longer than its label's width is cut, never wrapped onto a hidden second line.
+  EXPECT_NE(GetWindowLongW(Ctl(L"Label9"), GWL_STYLE) & SS_TYPEMASK, static_cast<LONG>(SS_LEFT));
 }
 
 TEST_F(Form1Test, ScriptFileHoldsTheTemplateInGbk) {

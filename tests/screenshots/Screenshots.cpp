@@ -1,0 +1,94 @@
+// Pictures of the real window in its two sizes, for reading the layout by eye.
+//   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
+// Writes OUTDIR\window-compact.png, window-expanded.png, and window-status.png (compact, with a sample
+// status text, which the start-up sequence leaves empty).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/Form1.h"
+#include "app/Layout.h"
+#include "app/Twips.h"
+#include "platform/CodePage.h"
+#include "platform/Gdi.h"
+#include "support/Capture.h"
+#include "support/FakeProcess.h"
+#include "support/FakeWmi.h"
+#include "support/Pump.h"
+#include "support/TestFolder.h"
+
+namespace quilnet {
+namespace {
+
+using List = std::vector<std::wstring>;
+
+// Lets every queued paint, the frame's too, reach the screen before it is read back.
+void Settle(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  test::Pump(300);
+  GdiFlush();
+}
+
+bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name) {
+  Settle(window);
+  const std::wstring path = folder + L"\\" + name;
+  const std::optional<test::Pixels> pixels = test::CaptureWindow(window);
+  if (!pixels || !test::SavePng(*pixels, path)) {
+    std::fprintf(stderr, "cannot write %s\n", ToCodePage(path, CP_UTF8).c_str());
+    return false;
+  }
+  std::printf("%s %dx%d\n", ToCodePage(name, CP_UTF8).c_str(), pixels->width, pixels->height);
+  return true;
+}
+
+int Run(const std::wstring& outFolder) {
+  test::TestFolder folder;
+  auto log = std::make_shared<test::CallLog>();
+  test::FakeWmi wmi(log);
+  wmi.adapters = {
+      {L"Intel(R) Ethernet Connection I219-LM", List{L"192.168.1.23", L"fe80::1c2d:3e4f:5a6b:7c8d"},
+       L"3C:52:82:1A:2B:3C"},
+      {L"Realtek USB GbE Family Controller", List{L"10.20.30.40"}, L"00:E0:4C:68:00:01"},
+  };
+  test::RecordingStarter starter(log);
+  Form1 form(wmi, starter, folder.path());
+  if (!form.Create(SW_SHOW)) {
+    std::fprintf(stderr, "no window\n");
+    return 1;
+  }
+  // The window opens centred, under the screen's resting pointer, so a button would show as hovered.
+  // The pointer only moves once the window has been shown for a moment.
+  test::Pump(300);
+  SetCursorPos(0, 0);
+  if (!Shoot(form.hwnd(), outFolder, L"window-compact.png")) return 1;
+
+  // The size toggle's other size, set directly.
+  const UINT dpi = WindowDpi(form.hwnd());
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, TwipsToPixels(kExpandedWidth, dpi), TwipsToPixels(kExpandedHeight, dpi),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!Shoot(form.hwnd(), outFolder, L"window-expanded.png")) return 1;
+
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, TwipsToPixels(kCompactWidth, dpi), TwipsToPixels(kCompactHeight, dpi),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowTextW(form.Control(L"Label1"), L"提示：IP地址格式错误！");
+  if (!Shoot(form.hwnd(), outFolder, L"window-status.png")) return 1;
+  return 0;
+}
+
+}  // namespace
+}  // namespace quilnet
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: quilnet_screenshots OUTDIR\n");
+    return 2;
+  }
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  const std::wstring out = quilnet::test::WindowsPath(argv[1]);
+  CreateDirectoryW(out.c_str(), nullptr);
+  return quilnet::Run(out);
+}
