@@ -88,13 +88,29 @@ HWND Form1::Control(std::wstring_view name) const {
   return nullptr;
 }
 
+Form1::LabelPlace Form1::FindLabel(std::wstring_view name) const {
+  if (const Label* label = labels_.Find(name)) return {label, hwnd()};
+  for (const auto& frame : frames_) {
+    if (const Label* label = frame->labels().Find(name)) return {label, frame->hwnd()};
+  }
+  return {};
+}
+
 std::wstring Form1::Text(std::wstring_view name) const {
-  const HWND control = Control(name);
-  return control ? WindowText(control) : std::wstring();
+  if (const HWND control = Control(name)) return WindowText(control);
+  const LabelPlace place = FindLabel(name);
+  return place.label ? place.label->text : std::wstring();
 }
 
 void Form1::SetText(std::wstring_view name, const std::wstring& text) {
-  if (const HWND control = Control(name)) SetWindowTextW(control, text.c_str());
+  if (const HWND control = Control(name)) {
+    SetWindowTextW(control, text.c_str());
+    return;
+  }
+  if (Label* label = labels_.Find(name)) return labels_.SetText(hwnd(), *label, text);
+  for (const auto& frame : frames_) {
+    if (Label* label = frame->labels().Find(name)) return frame->labels().SetText(frame->hwnd(), *label, text);
+  }
 }
 
 void Form1::CreateControls() {
@@ -106,8 +122,49 @@ void Form1::CreateControls() {
   for (const ControlSpec& spec : ControlLayout()) {
     const HWND container = spec.container ? Control(spec.container) : hwnd();
     if (!container) continue;
-    if (const HWND control = CreateOne(spec, container, id++)) children_.push_back({spec.name, control});
+    switch (spec.kind) {
+      case ControlKind::Label:
+      case ControlKind::Status:
+        AddLabel(spec, container);
+        break;
+      case ControlKind::Picture: {
+        const RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
+        bannerAt_ = {bounds.left, bounds.top};
+        break;
+      }
+      case ControlKind::Frame: {
+        auto frame = std::make_unique<Frame>();
+        if (frame->Create(container, TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_), id++,
+                          font_.get(), background_.get())) {
+          children_.push_back({spec.name, frame->hwnd()});
+          frames_.push_back(std::move(frame));
+        }
+        break;
+      }
+      default:
+        if (const HWND control = CreateOne(spec, container, id++)) children_.push_back({spec.name, control});
+        break;
+    }
   }
+}
+
+void Form1::AddLabel(const ControlSpec& spec, HWND container) {
+  const bool status = spec.kind == ControlKind::Status;
+  const HFONT font = status ? statusFont_.get() : font_.get();
+  RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
+  // As wide as its caption where the layout leaves the width open.
+  if (spec.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, spec.caption);
+  Label label{spec.name, bounds, spec.caption, font, status ? kStatusColour : CLR_INVALID,
+              static_cast<UINT>(status ? DT_CENTER : DT_LEFT)};
+  for (const auto& frame : frames_) {
+    if (frame->hwnd() == container) return frame->labels().Add(std::move(label));
+  }
+  labels_.Add(std::move(label));
+}
+
+void Form1::Paint(HDC dc) const {
+  DrawBitmap(dc, banner_.get(), bannerAt_.x, bannerAt_.y);
+  labels_.Paint(dc);
 }
 
 HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
@@ -116,9 +173,6 @@ HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
   DWORD style = WS_VISIBLE;
   DWORD exStyle = 0;
   switch (spec.kind) {
-    case K::Picture: style |= SS_BITMAP; break;
-    case K::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; break;
-    case K::Status: style |= SS_CENTER | SS_NOPREFIX; break;
     case K::Combo:
       className = L"ComboBox";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
@@ -142,34 +196,16 @@ HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
       style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
       exStyle = WS_EX_CLIENTEDGE;
       break;
-    case K::Frame:
-      className = L"Button";
-      style |= BS_GROUPBOX;
-      exStyle = WS_EX_CONTROLPARENT;
-      break;
+    default:
+      return nullptr;  // labels, the banner and group boxes are not standard controls
   }
   RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
   if (spec.kind == K::Combo) bounds.bottom += kDroppedListHeight;
-  const HFONT font = spec.kind == K::Status ? statusFont_.get() : font_.get();
-  if (spec.kind == K::Label && spec.width == 0) {
-    // As wide as the caption, but never over the box of its row.
-    const int boxLeft = TwipsToPixels(960, dpi_);
-    bounds.right = std::min<LONG>(bounds.left + CaptionWidth(container, font, spec.caption), boxLeft);
-  }
+  const HFONT font = font_.get();
   const HWND control = CreateControl(container, className, spec.caption, style, exStyle, bounds, id);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  switch (spec.kind) {
-    case K::Combo: FitComboField(control, TwipsToPixels(spec.height, dpi_)); break;
-    case K::Frame: ForwardChildNotifications(control); break;
-    case K::Picture:
-      SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_.get()));
-      // The picture shows at its natural size; the control keeps the size of the layout.
-      SetWindowPos(control, nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    default: break;
-  }
+  if (spec.kind == K::Combo) FitComboField(control, TwipsToPixels(spec.height, dpi_));
   return control;
 }
 
@@ -250,13 +286,9 @@ void Form1::OnTimer(UINT_PTR id) {
   }
 }
 
-LRESULT Form1::ColourControl(UINT message, HDC dc, HWND control) {
-  // Labels are transparent on the window's colour; boxes, lists and group boxes share that colour.
+LRESULT Form1::ColourControl(HDC dc) {
+  // Boxes and lists share the window's colour.
   SetBkColor(dc, kFormColour);
-  if (message == WM_CTLCOLORSTATIC) {
-    SetBkMode(dc, TRANSPARENT);
-    if (control == Control(L"Label1")) SetTextColor(dc, kStatusColour);
-  }
   return reinterpret_cast<LRESULT>(background_.get());
 }
 
@@ -281,7 +313,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return ColourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return ColourControl(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: {
+      PaintDc dc(hwnd());
+      Paint(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);

@@ -1,10 +1,13 @@
 #pragma once
 // The program's one window: its controls, the start-up sequence, shutdown and the handlers it routes.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/Frame.h"
+#include "app/Labels.h"
 #include "net/Adapters.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
@@ -26,9 +29,17 @@ class Form1 final : public Window, private AddressView {
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
   bool Create(int showCommand);
 
-  // The control of that name (Combo1, Text27, ...), or nullptr.
+  // The control window of that name (Combo1, Text27, Frame2, ...), or nullptr. Labels have no window.
   HWND Control(std::wstring_view name) const;
+  // The label of that name and the window that draws it, or nothing.
+  struct LabelPlace {
+    const Label* label = nullptr;
+    HWND container = nullptr;
+  };
+  LabelPlace FindLabel(std::wstring_view name) const;
+  // The text of a control or the caption of a label.
   std::wstring Text(std::wstring_view name) const;
+  void SetText(std::wstring_view name, const std::wstring& text);
 
   // Called once the window is gone (the program ends there).
   std::function<void()> onClosed;
@@ -45,7 +56,9 @@ class Form1 final : public Window, private AddressView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   HWND CreateOne(const struct ControlSpec& spec, HWND container, int id);
-  LRESULT ColourControl(UINT message, HDC dc, HWND control);
+  void AddLabel(const struct ControlSpec& spec, HWND container);
+  void Paint(HDC dc) const;
+  LRESULT ColourControl(HDC dc);
 
   void Load();
   void Unload();
@@ -55,7 +68,6 @@ class Form1 final : public Window, private AddressView {
   void OnCommand3Click();
   void DeleteGeneratedFiles();
   void SetOuterSizeTwips(int width, int height);
-  void SetText(std::wstring_view name, const std::wstring& text);
 
   void ShowAddress(const std::wstring& address) override;
   void ShowPhysicalAddress(const std::wstring& mac) override;
@@ -68,6 +80,9 @@ class Form1 final : public Window, private AddressView {
   AdapterInventory adapters_;
   UniqueHandle scriptProcess_;
   std::vector<Child> children_;
+  Labels labels_;
+  std::vector<std::unique_ptr<Frame>> frames_;
+  POINT bannerAt_{};
   UniqueBrush background_;
   UniqueFont font_;
   UniqueFont statusFont_;

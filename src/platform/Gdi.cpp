@@ -30,6 +30,15 @@ UniqueIcon LoadIconResource(int id, int size) {
                                                   size, LR_DEFAULTCOLOR)));
 }
 
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+  BITMAP info{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return;
+  UniqueDc source(CreateCompatibleDC(dc));
+  if (!source) return;
+  Selection select(source.get(), bitmap);
+  BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+}
+
 UINT WindowDpi(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   // Present from Windows 10 1607 on; older systems have one DPI for everything.

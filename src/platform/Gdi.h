@@ -13,6 +13,8 @@ UniqueBrush MakeSolidBrush(COLORREF colour);
 UniqueBitmap LoadBitmapResource(int id);
 // An icon resource of this module at the given size; empty when it is missing.
 UniqueIcon LoadIconResource(int id, int size);
+// Copies the whole bitmap to (x, y) of the context.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 // The window's dots per inch (the system's for a window that has none of its own).
 UINT WindowDpi(HWND hwnd);
 

@@ -19,6 +19,8 @@ class Window {
   // holds no brush or icon: those belong to each window and go with it.
   static bool Register(const wchar_t* className);
   HWND CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle);
+  bool CreateChildWindow(const wchar_t* className, HWND parent, const RECT& bounds, int id, DWORD style,
+                         DWORD exStyle);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -29,10 +31,5 @@ class Window {
 // A child control of a standard class. It belongs to its parent and goes with it.
 HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                    const RECT& bounds, int id);
-
-// Hands the notifications and colour requests of a container's children on to the container's parent,
-// so that controls inside a group box behave like those on the window itself; the container's inside
-// is erased in the colour the parent gives it.
-bool ForwardChildNotifications(HWND container);
 
 }  // namespace quilnet

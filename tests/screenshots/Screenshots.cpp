@@ -73,7 +73,7 @@ int Run(const std::wstring& outFolder) {
 
   SetWindowPos(form.hwnd(), nullptr, 0, 0, TwipsToPixels(kCompactWidth, dpi), TwipsToPixels(kCompactHeight, dpi),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowTextW(form.Control(L"Label1"), L"提示：IP地址格式错误！");
+  form.SetText(L"Label1", L"提示：IP地址格式错误！");
   if (!Shoot(form.hwnd(), outFolder, L"window-status.png")) return 1;
   return 0;
 }

@@ -128,13 +128,11 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
     RECT rect;  // pixels at 96 DPI, in the container's client area
   };
   const Expect expected[] = {
-      {L"Image1", nullptr, {0, 0, 407, 78}},
       {L"Combo1", nullptr, {64, 83, 64 + 265, 83 + 20}},
       {L"Command10", nullptr, {24, 120, 24 + 93, 120 + 55}},
       {L"Command13", nullptr, {120, 184, 120 + 93, 184 + 55}},
       {L"zivududi1", nullptr, {320, 120, 320 + 69, 120 + 31}},
       {L"Command4", nullptr, {240, 200, 240 + 149, 200 + 37}},
-      {L"Label1", nullptr, {0, 248, 417, 248 + 25}},
       {L"Text28", nullptr, {80, 320, 80 + 145, 320 + 18}},
       {L"Frame3", nullptr, {584, 0, 584 + 177, 161}},
       {L"Frame1", nullptr, {584, 160, 584 + 177, 160 + 161}},
@@ -153,28 +151,42 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
     EXPECT_EQ(r.right, e.rect.right) << ToCodePage(e.name, CP_UTF8);
     EXPECT_EQ(r.bottom, e.rect.bottom) << ToCodePage(e.name, CP_UTF8);
   }
-  // Row labels: the profile 4 name label starts further right; profile 2's address label is taller.
-  EXPECT_EQ(RectInParent(Ctl(L"Label21")).left, 20);
-  EXPECT_EQ(RectInParent(Ctl(L"Label2")).left, 8);
-  const RECT tall = RectInParent(Ctl(L"Label15"));
+  // Labels are drawn by their container, at their place in it.
+  const auto label = [&](const wchar_t* name, const wchar_t* container) {
+    const Form1::LabelPlace place = form->FindLabel(name);
+    EXPECT_NE(place.label, nullptr) << ToCodePage(name, CP_UTF8);
+    EXPECT_EQ(place.container, container ? Ctl(container) : form->hwnd()) << ToCodePage(name, CP_UTF8);
+    return place.label ? place.label->bounds : RECT{};
+  };
+  const RECT status = label(L"Label1", nullptr);
+  EXPECT_EQ(status.left, 0);
+  EXPECT_EQ(status.top, 248);
+  EXPECT_EQ(status.right, 417);
+  EXPECT_EQ(status.bottom, 248 + 25);
+  EXPECT_EQ(label(L"Label28", nullptr).left, 8);
+  EXPECT_EQ(label(L"Label21", L"Frame1").left, 20);  // profile 4's name label starts further right
+  EXPECT_EQ(label(L"Label2", L"Frame2").left, 8);
+  const RECT tall = label(L"Label15", L"Frame3");     // profile 2's address label is taller
   EXPECT_EQ(tall.bottom - tall.top, 25);
-  // A label is no wider than the gap to the box of its row.
-  EXPECT_LE(RectInParent(Ctl(L"Label9")).right, 64);
+  EXPECT_EQ(label(L"Label20", L"Frame4").top, 136);
 }
 
 TEST_F(Form1Test, FontsAndColoursOfTheWindow) {
   Start();
   LOGFONTW button{}, status{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(L"Command10"), WM_GETFONT, 0, 0)), sizeof button, &button);
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(L"Label1"), WM_GETFONT, 0, 0)), sizeof status, &status);
+  const Label* statusLine = form->FindLabel(L"Label1").label;
+  ASSERT_NE(statusLine, nullptr);
+  GetObjectW(statusLine->font, sizeof status, &status);
   EXPECT_STREQ(button.lfFaceName, L"宋体");
   EXPECT_EQ(button.lfHeight, -12);  // 9 pt at 96 DPI
   EXPECT_EQ(button.lfCharSet, 134);
   EXPECT_EQ(button.lfWeight, FW_NORMAL);
   EXPECT_STREQ(status.lfFaceName, L"宋体");
   EXPECT_EQ(status.lfHeight, -21);  // 15.75 pt
-  EXPECT_EQ(SendMessageW(Ctl(L"Label1"), WM_GETFONT, 0, 0) == SendMessageW(Ctl(L"Label27"), WM_GETFONT, 0, 0), false);
-  EXPECT_NE(GetWindowLongW(Ctl(L"Label1"), GWL_STYLE) & SS_CENTER, 0);
+  EXPECT_EQ(statusLine->colour, 0x000000FFu);
+  EXPECT_EQ(statusLine->format & (DT_CENTER | DT_RIGHT), static_cast<UINT>(DT_CENTER));
+  EXPECT_EQ(form->FindLabel(L"Label27").label->colour, CLR_INVALID);  // others keep the system's colour
 
   // What the window answers its controls' colour requests with.
   const HDC dc = CreateCompatibleDC(nullptr);
@@ -188,17 +200,16 @@ TEST_F(Form1Test, FontsAndColoursOfTheWindow) {
   GetObjectW(ask(WM_CTLCOLOREDIT, L"Text27"), sizeof brush, &brush);
   EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
   EXPECT_EQ(GetBkColor(dc), 0x00E8BF88u);
-  ask(WM_CTLCOLORSTATIC, L"Label1");
-  EXPECT_EQ(GetTextColor(dc), 0x000000FFu);
-  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-  ask(WM_CTLCOLORSTATIC, L"Label27");
-  EXPECT_EQ(GetTextColor(dc), 0x123456u);  // other labels keep the system's text colour
-  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-  // A label inside a group box asks its group box, which hands the request to the window.
-  GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(Ctl(L"Frame2"), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                                   reinterpret_cast<LPARAM>(Ctl(L"Label10")))),
+  GetObjectW(ask(WM_CTLCOLORLISTBOX, L"Combo1"), sizeof brush, &brush);
+  EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
+  EXPECT_EQ(GetTextColor(dc), 0x123456u);  // text keeps the system's colour
+  // A box inside a group box asks its group box, which hands the request to the window.
+  SetBkColor(dc, 0);
+  GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(Ctl(L"Frame2"), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(Ctl(L"Text6")))),
              sizeof brush, &brush);
   EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
+  EXPECT_EQ(GetBkColor(dc), 0x00E8BF88u);
   DeleteDC(dc);
 
   // The window's own background, painted.
@@ -223,7 +234,7 @@ TEST_F(Form1Test, GroupBoxesAndTheirRowsShowTheWindowColour) {
   GetWindowRect(form->hwnd(), &outer);
   const auto at = [&](const wchar_t* container, int x, int y) {  // a point of a container's client area
     POINT p{x, y};
-    MapWindowPoints(Ctl(container), HWND_DESKTOP, &p, 1);
+    MapWindowPoints(container ? Ctl(container) : form->hwnd(), HWND_DESKTOP, &p, 1);
     return shot->At(p.x - outer.left, p.y - outer.top);
   };
   constexpr uint32_t kRgb = 0x88BFE8;  // the window colour as the screen holds it
@@ -231,9 +242,66 @@ TEST_F(Form1Test, GroupBoxesAndTheirRowsShowTheWindowColour) {
     EXPECT_EQ(at(frame, 30, 36), kRgb) << "between two rows of " << ToCodePage(frame, CP_UTF8);
     EXPECT_EQ(at(frame, 150, 150), kRgb) << "below the last box of " << ToCodePage(frame, CP_UTF8);
   }
-  EXPECT_EQ(at(L"Frame2", 30, 36), at(L"Frame2", 62, 36));
-  // A caption longer than its label's width is cut, never wrapped onto a hidden second line.
-  EXPECT_NE(GetWindowLongW(Ctl(L"Label9"), GWL_STYLE) & SS_TYPEMASK, static_cast<LONG>(SS_LEFT));
+  // The status line, empty after start-up, shows only the window colour across its width.
+  for (int x = 0; x < 407; x += 37) EXPECT_EQ(at(nullptr, x, 260), kRgb) << x;
+  // The banner is its bitmap, copied pixel for pixel at the window's top left.
+  const HBITMAP banner = static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  ASSERT_NE(banner, nullptr);
+  const HDC memory = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(memory, banner);
+  for (POINT p : {POINT{0, 0}, POINT{60, 30}, POINT{200, 40}, POINT{406, 77}}) {
+    const COLORREF c = GetPixel(memory, p.x, p.y);  // 0x00BBGGRR
+    const uint32_t rgb = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    EXPECT_EQ(at(nullptr, p.x, p.y), rgb) << p.x << "," << p.y;
+  }
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(banner);
+}
+
+TEST_F(Form1Test, ANewCaptionRepaintsItsRowWithNothingOfTheOldLeft) {
+  Start();
+  SetCursorPos(0, 0);
+  const auto row = [&] {  // the status line's row, as the screen shows it
+    RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const auto shot = test::CaptureWindow(form->hwnd());
+    POINT p{0, 248};
+    ClientToScreen(form->hwnd(), &p);
+    RECT outer{};
+    GetWindowRect(form->hwnd(), &outer);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 25; ++y) {
+      for (int x = 0; x < 400; ++x) pixels.push_back(shot->At(p.x - outer.left + x, p.y - outer.top + y));
+    }
+    return pixels;
+  };
+  const std::vector<uint32_t> empty = row();
+  form->SetText(L"Label1", L"提示：IP地址格式错误！");
+  EXPECT_EQ(form->Text(L"Label1"), L"提示：IP地址格式错误！");
+  EXPECT_NE(row(), empty);  // something was drawn
+  form->SetText(L"Label1", L"");
+  EXPECT_EQ(row(), empty);  // and all of it went again
+}
+
+TEST_F(Form1Test, LabelsAndTheBannerHaveNoWindowAndGroupBoxesAreContainersOfTheirOwn) {
+  Start();
+  int statics = 0;
+  EnumChildWindows(
+      form->hwnd(),
+      [](HWND h, LPARAM count) {
+        wchar_t name[32] = {};
+        GetClassNameW(h, name, 32);
+        if (lstrcmpiW(name, L"Static") == 0) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&statics));
+  EXPECT_EQ(statics, 0);
+  wchar_t name[32] = {};
+  GetClassNameW(Ctl(L"Frame4"), name, 32);
+  EXPECT_STREQ(name, L"ThunderRT6Frame");
+  EXPECT_EQ(form->Text(L"Label16"), L"IP地址：");
+  EXPECT_EQ(form->Text(L"Label29"), L"物理地址：");
 }
 
 TEST_F(Form1Test, ScriptFileHoldsTheTemplateInGbk) {

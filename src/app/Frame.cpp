@@ -1,0 +1,82 @@
+#include "app/Frame.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/Handles.h"
+
+namespace quilnet {
+
+bool Frame::Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH background) {
+  font_ = font;
+  background_ = background;
+  if (!Register(kFrameClass)) return false;
+  return CreateChildWindow(kFrameClass, parent, bounds, id, WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+}
+
+void Frame::Paint(HDC dc) const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const int length = GetWindowTextLengthW(hwnd());
+  std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd(), caption.data(), length + 1)));
+
+  Selection font(dc, font_);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  RECT edge = client;
+  edge.top = metrics.tmHeight / 2;
+  DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+  if (!caption.empty()) {
+    // The caption interrupts the top edge, on the frame's own colour.
+    RECT text{8, 0, client.right - 8, metrics.tmHeight};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    text.left -= 2;
+    text.right = std::min<LONG>(text.right + 2, client.right - 6);
+    FillRect(dc, &text, background_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    text.left += 2;
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+  labels_.Paint(dc);
+}
+
+LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+      return 1;
+    }
+    case WM_PAINT: {
+      PaintDc dc(hwnd());
+      Paint(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = Window::HandleMessage(message, wParam, lParam);
+      InvalidateRect(hwnd(), nullptr, TRUE);
+      return result;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      if (const HWND parent = GetParent(hwnd())) return SendMessageW(parent, message, wParam, lParam);
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quilnet

@@ -1,0 +1,26 @@
+#pragma once
+// The profile group box: a container of its own class that draws an etched frame with its caption,
+// draws its labels, and hands its children's notifications and colour requests to the window.
+#include "app/Labels.h"
+#include "platform/Window.h"
+
+namespace quilnet {
+
+inline constexpr wchar_t kFrameClass[] = L"ThunderRT6Frame";
+
+class Frame final : public Window {
+ public:
+  bool Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH background);
+  Labels& labels() { return labels_; }
+  const Labels& labels() const { return labels_; }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Paint(HDC dc) const;
+
+  Labels labels_;
+  HFONT font_ = nullptr;
+  HBRUSH background_ = nullptr;
+};
+
+}  // namespace quilnet
