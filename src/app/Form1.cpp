@@ -297,12 +297,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       CreateControls();
       return 0;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-      return 1;
-    }
     case WM_COMMAND:
       OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       return 0;
@@ -314,14 +308,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ColourControl(reinterpret_cast<HDC>(wParam));
-    case WM_PAINT: {
-      PaintDc dc(hwnd());
-      Paint(dc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);
@@ -332,7 +318,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (onClosed) onClosed();
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
+  return PaintedWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace quilnet

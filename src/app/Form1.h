@@ -20,7 +20,7 @@ namespace quilnet {
 inline constexpr wchar_t kForm1Class[] = L"ThunderRT6FormDC";
 inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
 
-class Form1 final : public Window, private AddressView {
+class Form1 final : public PaintedWindow, private AddressView {
  public:
   // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini.
   Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder);
@@ -57,7 +57,8 @@ class Form1 final : public Window, private AddressView {
   void CreateControls();
   HWND CreateOne(const struct ControlSpec& spec, HWND container, int id);
   void AddLabel(const struct ControlSpec& spec, HWND container);
-  void Paint(HDC dc) const;
+  void Paint(HDC dc) const override;
+  HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);
 
   void Load();

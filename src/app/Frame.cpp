@@ -46,22 +46,8 @@ void Frame::Paint(HDC dc) const {
 
 LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
-      return 1;
-    }
-    case WM_PAINT: {
-      PaintDc dc(hwnd());
-      Paint(dc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_SETTEXT: {
-      const LRESULT result = Window::HandleMessage(message, wParam, lParam);
+      const LRESULT result = PaintedWindow::HandleMessage(message, wParam, lParam);
       InvalidateRect(hwnd(), nullptr, TRUE);
       return result;
     }
@@ -76,7 +62,7 @@ LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (const HWND parent = GetParent(hwnd())) return SendMessageW(parent, message, wParam, lParam);
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
+  return PaintedWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace quilnet

@@ -8,7 +8,7 @@ namespace quilnet {
 
 inline constexpr wchar_t kFrameClass[] = L"ThunderRT6Frame";
 
-class Frame final : public Window {
+class Frame final : public PaintedWindow {
  public:
   bool Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH background);
   Labels& labels() { return labels_; }
@@ -16,7 +16,8 @@ class Frame final : public Window {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void Paint(HDC dc) const;
+  void Paint(HDC dc) const override;
+  HBRUSH Background() const override { return background_; }
 
   Labels labels_;
   HFONT font_ = nullptr;

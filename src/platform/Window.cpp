@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include "platform/Handles.h"
+
 namespace quilnet {
 
 Window::~Window() {
@@ -48,6 +50,26 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     self->hwnd_ = nullptr;
   }
   return result;
+}
+
+LRESULT PaintedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, Background());
+      return 1;
+    }
+    case WM_PAINT: {
+      const PaintDc dc(hwnd());
+      if (dc.get()) Paint(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
 }
 
 HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,

@@ -28,6 +28,15 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
+// A window that draws its own client area: erased with its background brush, then painted by one
+// routine that serves WM_PAINT and WM_PRINTCLIENT alike.
+class PaintedWindow : public Window {
+ protected:
+  virtual void Paint(HDC dc) const = 0;
+  virtual HBRUSH Background() const = 0;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 // A child control of a standard class. It belongs to its parent and goes with it.
 HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                    const RECT& bounds, int id);
