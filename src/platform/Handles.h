@@ -47,10 +47,12 @@ struct WindowDeleter {
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 
-// GetDC/ReleaseDC for the lifetime of a scope.
+// GetDC (or GetWindowDC, frame included) and ReleaseDC for the lifetime of a scope.
 class ClientDc {
  public:
-  explicit ClientDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  enum class Area { Client, WholeWindow };
+  explicit ClientDc(HWND hwnd, Area area = Area::Client) noexcept
+      : hwnd_(hwnd), dc_(area == Area::Client ? GetDC(hwnd) : GetWindowDC(hwnd)) {}
   ~ClientDc() {
     if (dc_) ReleaseDC(hwnd_, dc_);
   }

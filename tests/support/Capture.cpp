@@ -12,21 +12,6 @@
 namespace quilnet::test {
 namespace {
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(hwnd_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const noexcept { return dc_; }
-
- private:
-  HWND hwnd_;
-  HDC dc_;
-};
-
 class GdiplusSession {
  public:
   GdiplusSession() {
@@ -75,7 +60,7 @@ std::optional<Pixels> CaptureWindow(HWND window) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const WindowDc source(window);
+  const ClientDc source(window, ClientDc::Area::WholeWindow);
   if (!source.get()) return std::nullopt;
   const UniqueBitmap surface(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   const UniqueDc memory(CreateCompatibleDC(source.get()));
