@@ -169,7 +169,7 @@ void Form1::Paint(HDC dc) const {
 
 HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
   using K = ControlKind;
-  const wchar_t* className = L"Static";
+  const wchar_t* className = nullptr;
   DWORD style = WS_VISIBLE;
   DWORD exStyle = 0;
   switch (spec.kind) {
