@@ -119,42 +119,42 @@ void Form1::CreateControls() {
   statusFont_ = MakeFont(kFace, 15.75, dpi_, kGb2312Charset);
   banner_ = LoadBitmapResource(IDB_BANNER);
   int id = kFirstControlId;
-  for (const ControlSpec& spec : ControlLayout()) {
-    const HWND container = spec.container ? Control(spec.container) : hwnd();
+  for (const ControlSpec& item : ControlLayout()) {
+    const HWND container = item.container ? Control(item.container) : hwnd();
     if (!container) continue;
-    switch (spec.kind) {
+    switch (item.kind) {
       case ControlKind::Label:
       case ControlKind::Status:
-        AddLabel(spec, container);
+        AddLabel(item, container);
         break;
       case ControlKind::Picture: {
-        const RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
+        const RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
         bannerAt_ = {bounds.left, bounds.top};
         break;
       }
       case ControlKind::Frame: {
         auto frame = std::make_unique<Frame>();
-        if (frame->Create(container, TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_), id++,
+        if (frame->Create(container, TwipsToPixels(item.left, item.top, item.width, item.height, dpi_), id++,
                           font_.get(), background_.get())) {
-          children_.push_back({spec.name, frame->hwnd()});
+          children_.push_back({item.name, frame->hwnd()});
           frames_.push_back(std::move(frame));
         }
         break;
       }
       default:
-        if (const HWND control = CreateOne(spec, container, id++)) children_.push_back({spec.name, control});
+        if (const HWND control = CreateOne(item, container, id++)) children_.push_back({item.name, control});
         break;
     }
   }
 }
 
-void Form1::AddLabel(const ControlSpec& spec, HWND container) {
-  const bool status = spec.kind == ControlKind::Status;
+void Form1::AddLabel(const ControlSpec& item, HWND container) {
+  const bool status = item.kind == ControlKind::Status;
   const HFONT font = status ? statusFont_.get() : font_.get();
-  RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
+  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
   // As wide as its caption where the layout leaves the width open.
-  if (spec.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, spec.caption);
-  Label label{spec.name, bounds, spec.caption, font, status ? kStatusColour : CLR_INVALID,
+  if (item.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, item.caption);
+  Label label{item.name, bounds, item.caption, font, status ? kStatusColour : CLR_INVALID,
               static_cast<UINT>(status ? DT_CENTER : DT_LEFT)};
   for (const auto& frame : frames_) {
     if (frame->hwnd() == container) return frame->labels().Add(std::move(label));
@@ -167,12 +167,12 @@ void Form1::Paint(HDC dc) const {
   labels_.Paint(dc);
 }
 
-HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
+HWND Form1::CreateOne(const ControlSpec& item, HWND container, int id) {
   using K = ControlKind;
   const wchar_t* className = nullptr;
   DWORD style = WS_VISIBLE;
   DWORD exStyle = 0;
-  switch (spec.kind) {
+  switch (item.kind) {
     case K::Combo:
       className = L"ComboBox";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
@@ -199,13 +199,13 @@ HWND Form1::CreateOne(const ControlSpec& spec, HWND container, int id) {
     default:
       return nullptr;  // labels, the banner and group boxes are not standard controls
   }
-  RECT bounds = TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi_);
-  if (spec.kind == K::Combo) bounds.bottom += kDroppedListHeight;
+  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
+  if (item.kind == K::Combo) bounds.bottom += kDroppedListHeight;
   const HFONT font = font_.get();
-  const HWND control = CreateControl(container, className, spec.caption, style, exStyle, bounds, id);
+  const HWND control = CreateControl(container, className, item.caption, style, exStyle, bounds, id);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (spec.kind == K::Combo) FitComboField(control, TwipsToPixels(spec.height, dpi_));
+  if (item.kind == K::Combo) FitComboField(control, TwipsToPixels(item.height, dpi_));
   return control;
 }
 

@@ -55,8 +55,8 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
-  HWND CreateOne(const struct ControlSpec& spec, HWND container, int id);
-  void AddLabel(const struct ControlSpec& spec, HWND container);
+  HWND CreateOne(const struct ControlSpec& item, HWND container, int id);
+  void AddLabel(const struct ControlSpec& item, HWND container);
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);

@@ -22,7 +22,7 @@ void GetMyIP(Wmi& wmi, AddressView& view);
 // The window's long-lived connection and the result set of its last adapter query.
 class AdapterInventory {
  public:
-  // Opens the connection and runs the start-up query; the descriptions in the service's order.
+  // Opens the connection and runs the start-up query; every adapter's description, in the service's order.
   // A description that cannot be read is left out.
   std::vector<std::wstring> Fill(Wmi& wmi);
   // Shows the values of every adapter with this description (the last one wins). A value that cannot
