@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Handles.h"
 
 namespace {
@@ -173,29 +174,10 @@ bool RunOnce(Target& target, bool keep) {
   return true;
 }
 
-bool RemoveFolder(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(path);
-      } else {
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-  }
-  return RemoveDirectoryW(folder.c_str()) != 0;
-}
-
 // A program's children (Quilnet's hidden command interpreter) may hold a file for a moment longer.
 void RemoveFolderPatiently(const std::wstring& folder) {
   for (int attempt = 0; attempt < 50; ++attempt) {
-    if (RemoveFolder(folder) || GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    if (quilnet::RemoveFolderTree(folder) || GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     Sleep(100);
   }
   std::fprintf(stderr, "could not remove %s\n", Narrow(folder).c_str());

@@ -22,12 +22,6 @@ constexpr wchar_t kScriptFile[] = L"HQ.bat";
 constexpr wchar_t kNamesFile[] = L"network.txt";
 constexpr int kDroppedListHeight = 160;  // pixels below a combo's field when it is open
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 int CaptionWidth(HWND control, HFONT font, const wchar_t* caption) {
   ClientDc dc(control);
   Selection select(dc.get(), font);
@@ -88,12 +82,25 @@ HWND Form1::Control(std::wstring_view name) const {
   return nullptr;
 }
 
-Form1::LabelPlace Form1::FindLabel(std::wstring_view name) const {
-  if (const Label* label = labels_.Find(name)) return {label, hwnd()};
+Labels& Form1::LabelsOf(HWND container) {
   for (const auto& frame : frames_) {
-    if (const Label* label = frame->labels().Find(name)) return {label, frame->hwnd()};
+    if (frame->hwnd() == container) return frame->labels();
   }
-  return {};
+  return labels_;
+}
+
+HWND Form1::LabelContainer(std::wstring_view name) const {
+  if (labels_.Find(name)) return hwnd();
+  for (const auto& frame : frames_) {
+    if (frame->labels().Find(name)) return frame->hwnd();
+  }
+  return nullptr;
+}
+
+Form1::LabelPlace Form1::FindLabel(std::wstring_view name) const {
+  const HWND container = LabelContainer(name);
+  if (!container) return {};
+  return {const_cast<Form1*>(this)->LabelsOf(container).Find(name), container};
 }
 
 std::wstring Form1::Text(std::wstring_view name) const {
@@ -107,9 +114,9 @@ void Form1::SetText(std::wstring_view name, const std::wstring& text) {
     SetWindowTextW(control, text.c_str());
     return;
   }
-  if (Label* label = labels_.Find(name)) return labels_.SetText(hwnd(), *label, text);
-  for (const auto& frame : frames_) {
-    if (Label* label = frame->labels().Find(name)) return frame->labels().SetText(frame->hwnd(), *label, text);
+  if (const HWND container = LabelContainer(name)) {
+    Labels& labels = LabelsOf(container);
+    labels.SetText(container, *labels.Find(name), text);
   }
 }
 
@@ -156,10 +163,7 @@ void Form1::AddLabel(const ControlSpec& item, HWND container) {
   if (item.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, item.caption);
   Label label{item.name, bounds, item.caption, font, status ? kStatusColour : CLR_INVALID,
               static_cast<UINT>(status ? DT_CENTER : DT_LEFT)};
-  for (const auto& frame : frames_) {
-    if (frame->hwnd() == container) return frame->labels().Add(std::move(label));
-  }
-  labels_.Add(std::move(label));
+  LabelsOf(container).Add(std::move(label));
 }
 
 void Form1::Paint(HDC dc) const {
@@ -201,10 +205,9 @@ HWND Form1::CreateOne(const ControlSpec& item, HWND container, int id) {
   }
   RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
   if (item.kind == K::Combo) bounds.bottom += kDroppedListHeight;
-  const HFONT font = font_.get();
   const HWND control = CreateControl(container, className, item.caption, style, exStyle, bounds, id);
   if (!control) return nullptr;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   if (item.kind == K::Combo) FitComboField(control, TwipsToPixels(item.height, dpi_));
   return control;
 }

@@ -57,6 +57,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   void CreateControls();
   HWND CreateOne(const struct ControlSpec& item, HWND container, int id);
   void AddLabel(const struct ControlSpec& item, HWND container);
+  // The labels a container draws (the window's own, or a group box's), and which container has a label.
+  Labels& LabelsOf(HWND container);
+  HWND LabelContainer(std::wstring_view name) const;
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);

@@ -17,9 +17,7 @@ bool Frame::Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH b
 void Frame::Paint(HDC dc) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const int length = GetWindowTextLengthW(hwnd());
-  std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
-  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd(), caption.data(), length + 1)));
+  const std::wstring caption = WindowText(hwnd());
 
   Selection font(dc, font_);
   TEXTMETRICW metrics{};

@@ -15,5 +15,7 @@ bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxBytes);
 // False when the file is missing or cannot be deleted.
 bool RemoveFile(const std::wstring& path);
+// Removes the folder with everything in it, read-only files too. False when the folder is still there.
+bool RemoveFolderTree(const std::wstring& folder);
 
 }  // namespace quilnet

@@ -72,6 +72,12 @@ LRESULT PaintedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   return Window::HandleMessage(message, wParam, lParam);
 }
 
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                    const RECT& bounds, int id) {
   return CreateWindowExW(exStyle, className, text, style | WS_CHILD, bounds.left, bounds.top,

@@ -3,6 +3,8 @@
 // WM_NCCREATE to WM_NCDESTROY.
 #include <windows.h>
 
+#include <string>
+
 namespace quilnet {
 
 class Window {
@@ -36,6 +38,9 @@ class PaintedWindow : public Window {
   virtual HBRUSH Background() const = 0;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
+
+// The window's text, whole.
+std::wstring WindowText(HWND hwnd);
 
 // A child control of a standard class. It belongs to its parent and goes with it.
 HWND CreateControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,

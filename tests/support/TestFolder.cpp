@@ -9,30 +9,6 @@
 #include "platform/Files.h"
 
 namespace quilnet::test {
-namespace {
-
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW entry;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = entry.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
-
-}  // namespace
-
 TestFolder::TestFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
@@ -45,7 +21,7 @@ TestFolder::TestFolder() {
   }
 }
 
-TestFolder::~TestFolder() { RemoveTree(path_); }
+TestFolder::~TestFolder() { RemoveFolderTree(path_); }
 
 bool TestFolder::Exists(const std::wstring& name) const {
   return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
