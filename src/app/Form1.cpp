@@ -10,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/Gdi.h"
 #include "platform/SkipOnFailure.h"
+#include "profiles/ProfileFile.h"
 #include "resource.h"
 
 namespace quilnet {
@@ -241,7 +242,9 @@ void Form1::Load() {
   // 10: the skin attaches here.
   // 11
   Try([&] { SetText(L"Label1", L""); });
-  // 12: the profiles from IP.ini come in here.
+  // 12: the profiles, then the captions that show their names.
+  Try([&] { LoadProfileBoxes(); });
+  Try([&] { ShowProfileNames(); });
 }
 
 void Form1::Unload() { DeleteGeneratedFiles(); }
@@ -270,6 +273,68 @@ void Form1::OnCommand3Click() {
   DestroyWindow(hwnd());
 }
 
+void Form1::LoadProfileBoxes() {
+  const ProfileValues values = LoadProfiles(FilePath(kProfileFile));
+  for (size_t p = 0; p < kProfileControls.size(); ++p) {
+    for (size_t k = 0; k < kProfileKeys.size(); ++k) SetText(kProfileControls[p].boxes[k], values[p][k]);
+  }
+}
+
+void Form1::ShowProfileNames() {
+  for (const ProfileControls& profile : kProfileControls) SetText(profile.button, Text(profile.boxes[0]));
+  // The group boxes in the order of their names: profile 4 sits in Frame1.
+  for (size_t p : {3, 0, 1, 2}) SetText(kProfileControls[p].frame, Text(kProfileControls[p].boxes[0]));
+}
+
+AddressFields Form1::ProfileFields(size_t profile) const {
+  const auto& boxes = kProfileControls[profile].boxes;
+  return {Text(boxes[1]), Text(boxes[2]), Text(boxes[3]), Text(boxes[4]), Text(boxes[5])};
+}
+
+void Form1::OnCommand1Click() {
+  bool valid = true;
+  for (size_t p = 0; p < kProfileControls.size(); ++p) valid = AllValid(ProfileFields(p)) && valid;
+  if (!valid) {
+    Try([&] { SetText(L"Label1", L"IP地址输入错误，保存失败！"); });
+    Try([&] { SetFocus(Control(L"Text6")); });
+    return;
+  }
+  ProfileValues values;
+  for (size_t p = 0; p < kProfileControls.size(); ++p) {
+    for (size_t k = 0; k < kProfileKeys.size(); ++k) values[p][k] = Text(kProfileControls[p].boxes[k]);
+  }
+  // Captions follow the file: a save that did not reach it changes nothing on screen.
+  bool saved = false;
+  Try([&] { saved = SaveProfiles(FilePath(kProfileFile), values); });
+  if (!saved) {
+    Try([&] { SetText(L"Label1", L"提示：保存失败，无法写入IP.ini！"); });
+    return;
+  }
+  Try([&] { ShowProfileNames(); });
+  Try([&] { SetText(L"Label1", L"提示：保存成功！"); });
+}
+
+void Form1::OnCommand2Click() {
+  for (const ProfileControls& profile : kProfileControls) {
+    for (size_t k = 1; k < profile.boxes.size(); ++k) SetText(profile.boxes[k], L"");
+  }
+  SetText(L"Label1", L"清除成功！");
+  SetFocus(Control(L"Text6"));
+}
+
+std::wstring Form1::ChangeIP(const AddressFields& fields) { return SwitchReport(wmi_, Text(L"Combo1"), fields); }
+
+void Form1::OnApplyClick(size_t profile) {
+  Try([&] { SetText(L"Label1", L""); });
+  const AddressFields fields = ProfileFields(profile);
+  if (!AllValid(fields)) {
+    Try([&] { SetText(L"Label1", L"提示：IP地址格式错误！"); });
+    return;
+  }
+  // The caption is the name as last loaded or saved, not what the name box holds now.
+  Try([&] { SetText(L"Label1", Text(kProfileControls[profile].button) + ChangeIP(fields)); });
+}
+
 void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }
 void Form1::ShowPhysicalAddress(const std::wstring& mac) { SetText(L"Text28", mac); }
 
@@ -277,8 +342,18 @@ void Form1::OnCommand(HWND control, int code) {
   if (!control) return;
   if (control == Control(L"Combo1")) {
     if (code == CBN_SELCHANGE) OnCombo1Click();
+  } else if (code != BN_CLICKED) {
+    return;
   } else if (control == Control(L"Command3")) {
-    if (code == BN_CLICKED) OnCommand3Click();
+    OnCommand3Click();
+  } else if (control == Control(L"Command1")) {
+    OnCommand1Click();
+  } else if (control == Control(L"Command2")) {
+    OnCommand2Click();
+  } else {
+    for (size_t p = 0; p < kProfileControls.size(); ++p) {
+      if (control == Control(kProfileControls[p].button)) OnApplyClick(p);
+    }
   }
 }
 

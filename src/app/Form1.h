@@ -9,6 +9,7 @@
 #include "app/Frame.h"
 #include "app/Labels.h"
 #include "net/Adapters.h"
+#include "net/StaticSwitch.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
@@ -70,6 +71,14 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnTimer(UINT_PTR id);
   void OnCombo1Click();
   void OnCommand3Click();
+  // The profiles: load at start-up, save (Command1), clear (Command2), apply (Command10 to Command13).
+  void LoadProfileBoxes();
+  void ShowProfileNames();
+  void OnCommand1Click();
+  void OnCommand2Click();
+  void OnApplyClick(size_t profile);
+  std::wstring ChangeIP(const AddressFields& fields);
+  AddressFields ProfileFields(size_t profile) const;
   void DeleteGeneratedFiles();
   void SetOuterSizeTwips(int width, int height);
 

@@ -1,5 +1,6 @@
 #pragma once
 // The window's controls: name, kind, container and place in twips, in creation (and Tab) order.
+#include <array>
 #include <span>
 
 namespace quilnet {
@@ -25,6 +26,20 @@ struct ControlSpec {
 };
 
 std::span<const ControlSpec> ControlLayout();
+
+// Where each of the four profiles lives: its group box, its name box and five address boxes (in the
+// order of the profile file's keys), and its apply button.
+struct ProfileControls {
+  const wchar_t* frame;
+  std::array<const wchar_t*, 6> boxes;
+  const wchar_t* button;
+};
+inline constexpr std::array<ProfileControls, 4> kProfileControls{{
+    {L"Frame2", {L"Text1", L"Text6", L"Text7", L"Text8", L"Text9", L"Text10"}, L"Command10"},
+    {L"Frame3", {L"Text2", L"Text11", L"Text12", L"Text13", L"Text14", L"Text15"}, L"Command11"},
+    {L"Frame4", {L"Text3", L"Text16", L"Text17", L"Text18", L"Text19", L"Text20"}, L"Command12"},
+    {L"Frame1", {L"Text4", L"Text24", L"Text23", L"Text22", L"Text21", L"Text5"}, L"Command13"},
+}};
 
 // Outer sizes of the window, in twips.
 inline constexpr int kCompactWidth = 6195;

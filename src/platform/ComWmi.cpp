@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,28 @@ class Bstr {
   BSTR b_;
 };
 
+// An array argument as a script builds it with Array(...): a SAFEARRAY of VARIANTs from index 0.
+void PutArray(const WmiArray& elements, VARIANT* argument) {
+  SAFEARRAY* array = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(elements.size()));
+  if (!array) throw WmiError(E_OUTOFMEMORY, "out of memory");
+  argument->vt = VT_ARRAY | VT_VARIANT;
+  argument->parray = array;  // the argument owns it from here
+  LONG index = 0;
+  for (const WmiElement& element : elements) {
+    Variant value;
+    if (const auto* text = std::get_if<std::wstring>(&element)) {
+      value.get()->vt = VT_BSTR;
+      value.get()->bstrVal = SysAllocStringLen(text->data(), static_cast<UINT>(text->size()));
+      if (!value.get()->bstrVal) throw WmiError(E_OUTOFMEMORY, "out of memory");
+    } else {
+      value.get()->vt = VT_I2;
+      value.get()->iVal = std::get<short>(element);
+    }
+    Check(SafeArrayPutElement(array, &index, value.get()), "cannot build an argument", L"");
+    ++index;
+  }
+}
+
 constexpr WORD kPropertyGet = DISPATCH_METHOD | DISPATCH_PROPERTYGET;
 
 class ComWmiObject final : public WmiObject {
@@ -146,6 +169,23 @@ class ComWmiObject final : public WmiObject {
       return elements[static_cast<size_t>(index)];
     }
     return ToText(v, name);
+  }
+
+  long CallMethod(const std::wstring& name, const std::vector<WmiArray>& arguments) override {
+    std::vector<std::unique_ptr<Variant>> owners;
+    std::vector<VARIANT> args;
+    for (const WmiArray& elements : arguments) {
+      owners.push_back(std::make_unique<Variant>());
+      PutArray(elements, owners.back()->get());
+      args.push_back(**owners.back());
+    }
+    Variant result;
+    Invoke(object_.get(), name, DISPATCH_METHOD, std::move(args), result.get());
+    const VARIANT& v = *result;
+    if (v.vt == VT_NULL || v.vt == VT_EMPTY) throw WmiError(DISP_E_TYPEMISMATCH, Describe("no return value: ", name));
+    Variant number;
+    Check(VariantChangeType(number.get(), const_cast<VARIANT*>(&v), 0, VT_I4), "return value not a number: ", name);
+    return static_cast<long>((*number).lVal);
   }
 
  private:

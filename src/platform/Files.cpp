@@ -49,6 +49,50 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxByt
   return bytes;
 }
 
+FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes) {
+  using State = FileContents::State;
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return {error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? State::Missing : State::Unreadable, {}};
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return {State::Unreadable, {}};
+  if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return {State::TooLarge, {}};
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  DWORD got = 0;
+  if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
+                         got != bytes.size())) {
+    return {State::Unreadable, {}};
+  }
+  return {State::Read, std::move(bytes)};
+}
+
+bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
+  const size_t slash = path.find_last_of(L"\\/");
+  const std::wstring folder = slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
+  // A file marked read-only stays as it is, as it would under any writer (Wine would rename over it).
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return false;
+  }
+  wchar_t temporary[MAX_PATH + 1] = {};
+  // A name of its own, so that two copies saving at once never write into each other's file.
+  if (folder.size() > MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"ini", 0, temporary)) return false;
+  bool placed = false;
+  if (bytes.size() <= MAXDWORD) {
+    UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    placed = file.get() != INVALID_HANDLE_VALUE &&
+             WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+             written == bytes.size() && FlushFileBuffers(file.get());
+  }
+  placed = placed && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!placed) DeleteFileW(temporary);
+  return placed;
+}
+
 bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
 bool RemoveFolderTree(const std::wstring& folder) {

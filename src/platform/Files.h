@@ -13,6 +13,17 @@ std::wstring ExecutableFolder();
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 // At most maxBytes bytes from the start of the file; nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxBytes);
+// A whole file, or why not: a file that is not there is told apart from one that cannot be read, and one
+// longer than maxBytes is not read at all (so that nobody rewrites it from a part).
+struct FileContents {
+  enum class State { Read, Missing, Unreadable, TooLarge };
+  State state = State::Missing;
+  std::string bytes;
+};
+FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes);
+// Puts exactly these bytes in place of the file in one step: a new file is written beside it, then moved
+// over it. False when any step fails; the old file is then as it was.
+bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes);
 // False when the file is missing or cannot be deleted.
 bool RemoveFile(const std::wstring& path);
 // Removes the folder with everything in it, read-only files too. False when the folder is still there.

@@ -1,5 +1,5 @@
 #pragma once
-// The WMI client seam: connect by moniker, query, read properties. Every failure is a WmiError.
+// The WMI client seam: connect by moniker, query, read properties, call methods. Every failure is a WmiError.
 #include <windows.h>
 
 #include <memory>
@@ -23,6 +23,10 @@ class WmiError : public std::runtime_error {
 // A property value as the program sees it: Null, a string, a list of strings, or a number.
 using WmiValue = std::variant<std::monostate, std::wstring, std::vector<std::wstring>, long>;
 
+// A method argument: a zero-based array whose elements are strings or 16-bit integers.
+using WmiElement = std::variant<std::wstring, short>;
+using WmiArray = std::vector<WmiElement>;
+
 class WmiObject {
  public:
   virtual ~WmiObject() = default;
@@ -31,6 +35,9 @@ class WmiObject {
   // The property read with an index argument, as a script writes obj.Name(index): element `index` of an
   // array, the value itself when it is not an array. A Null property, or an index past the end, fails.
   virtual std::wstring Item(const std::wstring& name, long index) = 0;
+  // Calls a method of the instance with these arguments, in order, and gives its numeric return value.
+  // A method that answers with no number fails.
+  virtual long CallMethod(const std::wstring& name, const std::vector<WmiArray>& arguments) = 0;
 };
 using WmiObjects = std::vector<std::unique_ptr<WmiObject>>;
 

@@ -30,6 +30,12 @@ class FakeObject final : public WmiObject {
     throw WmiError(DISP_E_BADINDEX, "no such element");
   }
 
+  long CallMethod(const std::wstring& name, const std::vector<WmiArray>& arguments) override {
+    wmi_.Record(DescribeCall(name, arguments));
+    const auto answer = adapter_.returns.find(name);
+    return answer == adapter_.returns.end() ? 0 : answer->second;
+  }
+
  private:
   WmiValue Value(const std::wstring& name) const {
     const std::wstring key = Lower(name);
@@ -70,6 +76,23 @@ class FakeService final : public WmiService {
 };
 
 }  // namespace
+
+std::wstring DescribeCall(const std::wstring& method, const std::vector<WmiArray>& arguments) {
+  std::wstring text = L"Call " + method;
+  for (const WmiArray& array : arguments) {
+    text += L" [";
+    for (size_t i = 0; i < array.size(); ++i) {
+      if (i) text += L", ";
+      if (const auto* s = std::get_if<std::wstring>(&array[i])) {
+        text += L"\"" + *s + L"\"";
+      } else {
+        text += std::to_wstring(std::get<short>(array[i])) + L":I2";
+      }
+    }
+    text += L"]";
+  }
+  return text;
+}
 
 void FakeWmi::Record(const std::wstring& call) {
   log_->push_back(call);

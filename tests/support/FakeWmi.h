@@ -13,7 +13,12 @@ struct FakeAdapter {
   std::wstring description;
   WmiValue ipAddress;  // Null, or the list of addresses
   WmiValue mac;
+  // What each method answers (0 when not named here).
+  std::map<std::wstring, long> returns;
 };
+
+// How a method call shows in the log: Call EnableStatic ["10.0.0.2"] ["255.0.0.0"]; a 16-bit integer as 1:I2.
+std::wstring DescribeCall(const std::wstring& method, const std::vector<WmiArray>& arguments);
 
 // Shared by fakes of several seams, so that a test can check the order of everything that left the process.
 using CallLog = std::vector<std::wstring>;
@@ -23,7 +28,8 @@ class FakeWmi final : public Wmi {
   explicit FakeWmi(std::shared_ptr<CallLog> log = std::make_shared<CallLog>()) : log_(std::move(log)) {}
 
   std::vector<FakeAdapter> adapters;
-  // Failures to inject, by what the log would say: "Connect winmgmts:", "ExecQuery ...", "Item IPAddress".
+  // Failures to inject, by what the log would say: "Connect winmgmts:", "ExecQuery ...", "Item IPAddress",
+  // or a method call as DescribeCall writes it.
   std::vector<std::wstring> failOn;
 
   std::unique_ptr<WmiService> Connect(const std::wstring& moniker) override;

@@ -1,0 +1,29 @@
+#pragma once
+// The static switch: one profile's addresses onto the adapter of that description, through WMI.
+#include <string>
+
+#include "platform/Wmi.h"
+
+namespace quilnet {
+
+// A profile's five address fields, in the order they are tested, applied and stored.
+struct AddressFields {
+  std::wstring IP, NM, GW, MDNS, SDNS;
+};
+
+// True when every field passes the address test. All five are tested; one failure refuses the lot.
+bool AllValid(const AddressFields& fields);
+
+// Sets address and mask, gateway (metric 1) and both DNS servers on every adapter with this description:
+// the three methods always run, in that order, and only 0 counts as success. The text of the last
+// instance; empty when none matched. A failure of the binding, the query or a method reaches the caller.
+std::wstring ChangeIP(Wmi& wmi, const std::wstring& adapter, const AddressFields& fields);
+
+// What the status line shows after the button caption: ChangeIP's text, or, when the switch could not
+// run, "切换失败！" with the reason: the WMI error code, or 未找到网卡 when no adapter matched.
+std::wstring SwitchReport(Wmi& wmi, const std::wstring& adapter, const AddressFields& fields);
+
+std::wstring SwitchMoniker();
+inline constexpr wchar_t kSwitchQuery[] = L"Select * from Win32_NetworkAdapterConfiguration where Description=";
+
+}  // namespace quilnet
