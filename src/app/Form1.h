@@ -9,6 +9,7 @@
 #include "app/Frame.h"
 #include "app/Labels.h"
 #include "net/Adapters.h"
+#include "platform/Clock.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
@@ -22,8 +23,8 @@ inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
 
 class Form1 final : public PaintedWindow, private AddressView {
  public:
-  // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini.
-  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder);
+  // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini. `clock` drives the clock label.
+  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock());
   ~Form1() override;
 
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
@@ -70,6 +71,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnTimer(UINT_PTR id);
   void OnCombo1Click();
   void OnCommand3Click();
+  void OnCommand4Click();
+  void OnTimer2();
   void DeleteGeneratedFiles();
   void SetOuterSizeTwips(int width, int height);
 
@@ -80,6 +83,7 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   Wmi& wmi_;
   ProcessStarter& starter_;
+  const Clock& clock_;
   std::wstring folder_;
   AdapterInventory adapters_;
   UniqueHandle scriptProcess_;
