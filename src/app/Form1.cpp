@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/About.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
 #include "platform/CodePage.h"
@@ -47,8 +48,8 @@ void FitComboField(HWND combo, int height) {
 
 }  // namespace
 
-Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder)
-    : wmi_(wmi), starter_(starter), folder_(std::move(folder)) {}
+Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
+    : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)) {}
 
 Form1::~Form1() {
   if (hwnd()) DestroyWindow(hwnd());
@@ -335,6 +336,25 @@ void Form1::OnApplyClick(size_t profile) {
   Try([&] { SetText(L"Label1", Text(kProfileControls[profile].button) + ChangeIP(fields)); });
 }
 
+// Only the program sizes the window, so it is compact exactly when it has the compact width. The width
+// is compared in pixels at the window's resolution: at most resolutions 6195 twips are no whole number
+// of pixels, and the width the window reports would not convert back to 6195.
+void Form1::OnCommand4Click() {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  const bool compact = r.right - r.left == TwipsToPixels(kCompactWidth, dpi_);
+  const int width = TwipsToPixels(compact ? kExpandedWidth : kCompactWidth, dpi_);
+  const int height = TwipsToPixels(compact ? kExpandedHeight : kCompactHeight, dpi_);
+  // The width first, then the height.
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::OnTimer2() {
+  const SYSTEMTIME now = clock_.Now();
+  SetText(L"Label30", L"当前时间：" + ShortDateText(now) + L" " + LongTimeText(now));
+}
+
 void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }
 void Form1::ShowPhysicalAddress(const std::wstring& mac) { SetText(L"Text28", mac); }
 
@@ -342,14 +362,19 @@ void Form1::OnCommand(HWND control, int code) {
   if (!control) return;
   if (control == Control(L"Combo1")) {
     if (code == CBN_SELCHANGE) OnCombo1Click();
-  } else if (code != BN_CLICKED) {
     return;
-  } else if (control == Control(L"Command3")) {
+  }
+  if (code != BN_CLICKED) return;
+  if (control == Control(L"Command3")) {
     OnCommand3Click();
   } else if (control == Control(L"Command1")) {
     OnCommand1Click();
   } else if (control == Control(L"Command2")) {
     OnCommand2Click();
+  } else if (control == Control(L"Command4")) {
+    OnCommand4Click();
+  } else if (control == Control(L"Command5")) {
+    ShowAbout(hwnd());
   } else {
     for (size_t p = 0; p < kProfileControls.size(); ++p) {
       if (control == Control(kProfileControls[p].button)) OnApplyClick(p);
@@ -361,6 +386,8 @@ void Form1::OnTimer(UINT_PTR id) {
   if (id == kTmrCheck) {
     // One tick a start: the connection names are read here.
     KillTimer(hwnd(), kTmrCheck);
+  } else if (id == kTimer2) {
+    OnTimer2();
   }
 }
 

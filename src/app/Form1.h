@@ -10,6 +10,7 @@
 #include "app/Labels.h"
 #include "net/Adapters.h"
 #include "net/StaticSwitch.h"
+#include "platform/Clock.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
@@ -23,8 +24,8 @@ inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
 
 class Form1 final : public PaintedWindow, private AddressView {
  public:
-  // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini.
-  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder);
+  // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini. `clock` drives the clock label.
+  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock());
   ~Form1() override;
 
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
@@ -79,6 +80,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnApplyClick(size_t profile);
   std::wstring ChangeIP(const AddressFields& fields);
   AddressFields ProfileFields(size_t profile) const;
+  void OnCommand4Click();
+  void OnTimer2();
   void DeleteGeneratedFiles();
   void SetOuterSizeTwips(int width, int height);
 
@@ -89,6 +92,7 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   Wmi& wmi_;
   ProcessStarter& starter_;
+  const Clock& clock_;
   std::wstring folder_;
   AdapterInventory adapters_;
   UniqueHandle scriptProcess_;

@@ -28,4 +28,13 @@ std::wstring FromCodePage(std::string_view bytes, UINT codePage) {
   return text;
 }
 
+std::optional<wchar_t> CharacterOf(std::string_view bytes, UINT codePage) {
+  if (bytes.empty() || bytes.size() > 4) return std::nullopt;
+  wchar_t out[2];
+  const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                    out, 2);
+  if (n != 1) return std::nullopt;
+  return out[0];
+}
+
 }  // namespace quilnet

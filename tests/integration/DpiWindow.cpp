@@ -1,5 +1,5 @@
 // The window at 144 dots per inch (its driver sets the display so): every twip converts at that
-// resolution, with ties going to the even pixel.
+// resolution, with ties going to the even pixel, and the size toggle still tells its two sizes apart.
 #include <gtest/gtest.h>
 
 #include "app/Form1.h"
@@ -51,6 +51,15 @@ TEST(WindowAt144Dpi, SizesPlacesAndFontsFollowTheResolution) {
   GetObjectW(status.label->font, sizeof line, &line);
   EXPECT_EQ(button.lfHeight, -18);  // 9 pt
   EXPECT_EQ(line.lfHeight, -32);    // 15.75 pt is 31.5 pixels
+
+  // The size toggle knows the compact width at this resolution too, though 620 pixels are 6200 twips.
+  const HWND toggle = form.Control(L"Command4");
+  SendMessageW(toggle, BM_CLICK, 0, 0);
+  GetWindowRect(form.hwnd(), &outer);
+  ExpectRect(outer, outer.left, outer.top, 1160, 582, "expanded");  // 1159.5 and 582 pixels
+  SendMessageW(toggle, BM_CLICK, 0, 0);
+  GetWindowRect(form.hwnd(), &outer);
+  ExpectRect(outer, outer.left, outer.top, 620, 452, "compact again");
 }
 
 }  // namespace

@@ -10,10 +10,7 @@
 #include <string>
 
 #include "app/Form1.h"
-#include "app/Layout.h"
-#include "app/Twips.h"
 #include "platform/CodePage.h"
-#include "platform/Gdi.h"
 #include "support/Capture.h"
 #include "support/FakeProcess.h"
 #include "support/FakeWmi.h"
@@ -65,14 +62,14 @@ int Run(const std::wstring& outFolder) {
   SetCursorPos(0, 0);
   if (!Shoot(form.hwnd(), outFolder, L"window-compact.png")) return 1;
 
-  // The size toggle's other size, set directly.
-  const UINT dpi = WindowDpi(form.hwnd());
-  SetWindowPos(form.hwnd(), nullptr, 0, 0, TwipsToPixels(kExpandedWidth, dpi), TwipsToPixels(kExpandedHeight, dpi),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The size toggle's other size, with the clock showing once it has ticked.
+  SendMessageW(form.Control(L"Command4"), BM_CLICK, 0, 0);
+  SetCursorPos(0, 0);
+  test::PumpUntil([&] { return !form.Text(L"Label30").empty(); }, 3000);
   if (!Shoot(form.hwnd(), outFolder, L"window-expanded.png")) return 1;
 
-  SetWindowPos(form.hwnd(), nullptr, 0, 0, TwipsToPixels(kCompactWidth, dpi), TwipsToPixels(kCompactHeight, dpi),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(form.Control(L"Command4"), BM_CLICK, 0, 0);
+  SetCursorPos(0, 0);
   form.SetText(L"Label1", L"提示：IP地址格式错误！");
   if (!Shoot(form.hwnd(), outFolder, L"window-status.png")) return 1;
   return 0;
