@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Form1.h"
+#include "app/Layout.h"
 #include "platform/CodePage.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
@@ -126,6 +127,24 @@ TEST_F(AdaptersInNamespace, PickingEachEntryShowsThatAdaptersAddressAndMac) {
     Pick(i);
     ExpectBoxesShow(listed[static_cast<size_t>(i)]);
   }
+}
+
+// Through the real COM plumbing: the three methods are called on the picked adapter's instance. Wine
+// does not carry them out, and the status line has to say that the switch failed, not stay silent.
+TEST_F(AdaptersInNamespace, ApplyingAProfileReportsTheOutcomeOfTheRealMethods) {
+  const wchar_t* const profile1[] = {L"实验", L"10.251.1.9", L"255.255.255.0", L"10.251.1.1", L"10.251.1.1", L"8.8.8.8"};
+  for (size_t k = 0; k < 6; ++k) form->SetText(kProfileControls[0].boxes[k], profile1[k]);
+  for (size_t p = 1; p < 4; ++p) {
+    for (size_t k = 1; k < 6; ++k) form->SetText(kProfileControls[p].boxes[k], L"10.0.0.1");
+  }
+  SendMessageW(form->Control(L"Command1"), BM_CLICK, 0, 0);
+  ASSERT_EQ(form->Text(L"Label1"), L"提示：保存成功！");
+
+  Pick(0);
+  SendMessageW(form->Control(L"Command10"), BM_CLICK, 0, 0);
+  const std::wstring status = form->Text(L"Label1");
+  EXPECT_EQ(status.rfind(L"实验切换失败！（0x", 0), 0u) << Utf8(status);
+  EXPECT_EQ(status.back(), L'）') << Utf8(status);
 }
 
 }  // namespace

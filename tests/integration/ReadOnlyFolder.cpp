@@ -1,11 +1,16 @@
 // A start in a folder that nobody can write (readonly-folder.sh mounts it read-only and names it in
 // QUILNET_READONLY_FOLDER): the script cannot be written, and the rest of the start-up runs as usual.
+// Beside it, a folder whose IP.ini nobody can change (QUILNET_IMMUTABLE_FOLDER, empty where the file
+// system has no such flag).
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 
 #include "app/Form1.h"
+#include "app/Layout.h"
+#include "platform/Files.h"
+#include "platform/Window.h"
 #include "support/FakeProcess.h"
 #include "support/FakeWmi.h"
 #include "support/Pump.h"
@@ -47,6 +52,43 @@ TEST(ReadOnlyFolder, WindowStartsWithItsAdaptersAndWritesNothing) {
   test::Pump(50);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(closed, 1);
+}
+
+// Every address box valid, so that only the file stands in the way of a save.
+void SaveValidProfiles(Form1& form) {
+  for (const ProfileControls& profile : kProfileControls) {
+    for (size_t k = 1; k < profile.boxes.size(); ++k) form.SetText(profile.boxes[k], L"10.0.0.1");
+  }
+  form.SetText(L"Text1", L"新名字");
+  SendMessageW(form.Control(L"Command1"), BM_CLICK, 0, 0);
+}
+
+TEST(ReadOnlyFolder, SaveSaysItCannotWriteAndLeavesTheCaptions) {
+  const std::optional<std::wstring> folder = test::FolderFromEnvironment("QUILNET_READONLY_FOLDER");
+  ASSERT_TRUE(folder) << "run through readonly-folder.sh, which sets QUILNET_READONLY_FOLDER";
+  test::FakeWmi wmi;
+  test::RecordingStarter starter(wmi.sharedLog());
+  Form1 form(wmi, starter, *folder);
+  ASSERT_TRUE(form.Create(SW_SHOW));
+  SaveValidProfiles(form);
+  EXPECT_EQ(form.Text(L"Label1"), L"提示：保存失败，无法写入IP.ini！");
+  EXPECT_EQ(WindowText(form.Control(L"Command10")), L"名称");
+}
+
+TEST(ImmutableProfileFile, LoadsAndRefusesToBeRewritten) {
+  const std::optional<std::wstring> folder = test::FolderFromEnvironment("QUILNET_IMMUTABLE_FOLDER");
+  if (!folder) GTEST_SKIP() << "the file system cannot make a file immutable";
+  const std::optional<std::string> before = ReadFileBytes(*folder + L"\\IP.ini", 4096);
+  ASSERT_TRUE(before);
+  test::FakeWmi wmi;
+  test::RecordingStarter starter(wmi.sharedLog());
+  Form1 form(wmi, starter, *folder);
+  ASSERT_TRUE(form.Create(SW_SHOW));
+  EXPECT_EQ(form.Text(L"Text1"), L"固定");
+  SaveValidProfiles(form);
+  EXPECT_EQ(form.Text(L"Label1"), L"提示：保存失败，无法写入IP.ini！");
+  EXPECT_EQ(WindowText(form.Control(L"Command10")), L"固定");
+  EXPECT_EQ(ReadFileBytes(*folder + L"\\IP.ini", 4096), before);
 }
 
 }  // namespace

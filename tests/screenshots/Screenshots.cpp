@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Form1.h"
+#include "profiles/ProfileFile.h"
 #include "platform/CodePage.h"
 #include "support/Capture.h"
 #include "support/FakeProcess.h"
@@ -51,6 +52,14 @@ int Run(const std::wstring& outFolder) {
       {L"Realtek USB GbE Family Controller", List{L"10.20.30.40"}, L"00:E0:4C:68:00:01"},
   };
   test::RecordingStarter starter(log);
+  // Four profiles as a user keeps them: office, lab, home and a spare.
+  const ProfileValues profiles{{
+      {L"办公室", L"192.168.1.23", L"255.255.255.0", L"192.168.1.1", L"223.5.5.5", L"114.114.114.114"},
+      {L"实验室", L"10.20.30.40", L"255.255.0.0", L"10.20.0.1", L"10.20.0.2", L"8.8.8.8"},
+      {L"家里", L"192.168.0.100", L"255.255.255.0", L"192.168.0.1", L"192.168.0.1", L"119.29.29.29"},
+      {L"备用", L"172.16.8.8", L"255.255.252.0", L"172.16.8.1", L"172.16.0.53", L"172.16.0.54"},
+  }};
+  SaveProfiles(folder.File(kProfileFile), profiles);
   Form1 form(wmi, starter, folder.path());
   if (!form.Create(SW_SHOW)) {
     std::fprintf(stderr, "no window\n");
