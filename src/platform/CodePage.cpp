@@ -28,4 +28,17 @@ std::wstring FromCodePage(std::string_view bytes, UINT codePage) {
   return text;
 }
 
+std::optional<std::wstring> FromCodePageExact(std::string_view bytes, UINT codePage) {
+  if (bytes.empty()) return std::wstring();
+  if (bytes.size() > INT_MAX) return std::nullopt;
+  const int length = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (size <= 0) return std::nullopt;
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, text.data(), size) != size) {
+    return std::nullopt;
+  }
+  return text;
+}
+
 }  // namespace quilnet

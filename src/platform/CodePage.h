@@ -2,6 +2,7 @@
 // Conversion between the program's UTF-16 text and the byte encodings of its files and the sockets library.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,7 @@ inline constexpr UINT kGbk = 936;
 std::string ToCodePage(std::wstring_view text, UINT codePage);
 // Bytes that do not decode become U+FFFD or the code page's default character, as the platform decides.
 std::wstring FromCodePage(std::string_view bytes, UINT codePage);
+// Nothing when some bytes do not decode (a stray lead byte, a byte the code page does not use).
+std::optional<std::wstring> FromCodePageExact(std::string_view bytes, UINT codePage);
 
 }  // namespace quilnet
