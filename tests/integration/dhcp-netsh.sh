@@ -17,7 +17,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-cp -a "$source" "$prefix"
+# The shared prefix can change under the copy (its server saves the registry through a temporary file
+# and a rename, other tests make and delete files): a copy that fails is tried again.
+for attempt in 1 2 3; do
+  rm -rf "$prefix"
+  cp -a "$source" "$prefix" && break
+  [ "$attempt" -lt 3 ] || { echo "cannot copy the prefix at $source"; exit 1; }
+  sleep 1
+done
 cp "$standin" "$prefix/drive_c/windows/system32/netsh.exe"
 export QUILNET_WINEPREFIX=$prefix
 # netsh is one of Wine's built-in programs: without the override Wine runs its own, whatever the file.
