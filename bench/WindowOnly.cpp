@@ -18,6 +18,7 @@ class NoWmi final : public quilnet::Wmi {
 class NoProcesses final : public quilnet::ProcessStarter {
  public:
   quilnet::UniqueHandle StartHidden(const std::wstring&, const std::wstring&) override { return {}; }
+  std::optional<DWORD> ExitCode(HANDLE) override { return std::nullopt; }
 };
 
 }  // namespace

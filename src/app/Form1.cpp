@@ -7,6 +7,7 @@
 #include "app/About.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "net/ConnectionNames.h"
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/Gdi.h"
@@ -49,7 +50,8 @@ void FitComboField(HWND combo, int height) {
 }  // namespace
 
 Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
-    : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)) {}
+    : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
+      dhcpRuns_(starter, kDhcpCommandEnded) {}
 
 Form1::~Form1() {
   if (hwnd()) DestroyWindow(hwnd());
@@ -355,6 +357,30 @@ void Form1::OnTimer2() {
   SetText(L"Label30", L"当前时间：" + ShortDateText(now) + L" " + LongTimeText(now));
 }
 
+// The connection names, read once the script has ended, so never from a half-written file: a tick
+// that finds it running waits for the next, up to a bound. With no script to wait for, the first tick
+// reads whatever is there.
+void Form1::OnTmrCheck() {
+  if (scriptProcess_ && !starter_.ExitCode(scriptProcess_.get()) && ++pollTicks_ < kMaxPollTicks) return;
+  KillTimer(hwnd(), kTmrCheck);
+  namesRead_ = true;  // once a start: the list is never filled again
+  scriptProcess_.reset();
+  Try([&] {
+    const HWND combo = Control(L"Combo2");
+    for (const std::wstring& name : ReadConnectionNames(FilePath(kNamesFile))) {
+      const std::wstring entry = ConnectionEntry(name);
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+    if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo2Click();
+  });
+}
+
+void Form1::OnCombo2Click() { SetText(L"Text25", NameOfEntry(Text(L"Combo2"))); }
+
+void Form1::OnZivududi1Click() {
+  Try([&] { SetText(L"Label1", dhcpRuns_.Start(hwnd(), folder_, Text(L"Text25"))); });
+}
+
 void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }
 void Form1::ShowPhysicalAddress(const std::wstring& mac) { SetText(L"Text28", mac); }
 
@@ -362,6 +388,10 @@ void Form1::OnCommand(HWND control, int code) {
   if (!control) return;
   if (control == Control(L"Combo1")) {
     if (code == CBN_SELCHANGE) OnCombo1Click();
+    return;
+  }
+  if (control == Control(L"Combo2")) {
+    if (code == CBN_SELCHANGE) OnCombo2Click();
     return;
   }
   if (code != BN_CLICKED) return;
@@ -375,6 +405,8 @@ void Form1::OnCommand(HWND control, int code) {
     OnCommand4Click();
   } else if (control == Control(L"Command5")) {
     ShowAbout(hwnd());
+  } else if (control == Control(L"zivududi1")) {
+    OnZivududi1Click();
   } else {
     for (size_t p = 0; p < kProfileControls.size(); ++p) {
       if (control == Control(kProfileControls[p].button)) OnApplyClick(p);
@@ -383,9 +415,8 @@ void Form1::OnCommand(HWND control, int code) {
 }
 
 void Form1::OnTimer(UINT_PTR id) {
-  if (id == kTmrCheck) {
-    // One tick a start: the connection names are read here.
-    KillTimer(hwnd(), kTmrCheck);
+  if (id == kTmrCheck && !namesRead_) {
+    OnTmrCheck();
   } else if (id == kTimer2) {
     OnTimer2();
   }
@@ -407,6 +438,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
+      return 0;
+    case kDhcpCommandEnded:
+      if (const auto text = dhcpRuns_.Ended(wParam)) SetText(L"Label1", *text);
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/DhcpRuns.h"
 #include "app/Frame.h"
 #include "app/Labels.h"
 #include "net/Adapters.h"
@@ -48,6 +49,10 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   static constexpr UINT_PTR kTmrCheck = 1;
   static constexpr UINT_PTR kTimer2 = 2;
+  // A netsh process of the DHCP switch has ended.
+  static constexpr UINT kDhcpCommandEnded = WM_APP + 4;
+  // The poll waits at most this many ticks for the script to end, then reads what there is.
+  static constexpr unsigned kMaxPollTicks = 30;
 
  private:
   struct Child {
@@ -71,6 +76,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand(HWND control, int code);
   void OnTimer(UINT_PTR id);
   void OnCombo1Click();
+  void OnCombo2Click();
+  void OnTmrCheck();
+  void OnZivududi1Click();
   void OnCommand3Click();
   // The profiles: load at start-up, save (Command1), clear (Command2), apply (Command10 to Command13).
   void LoadProfileBoxes();
@@ -96,6 +104,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   std::wstring folder_;
   AdapterInventory adapters_;
   UniqueHandle scriptProcess_;
+  unsigned pollTicks_ = 0;
+  bool namesRead_ = false;
+  DhcpRuns dhcpRuns_;
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;

@@ -28,13 +28,24 @@ std::wstring FromCodePage(std::string_view bytes, UINT codePage) {
   return text;
 }
 
+std::optional<std::wstring> FromCodePageExact(std::string_view bytes, UINT codePage) {
+  if (bytes.empty()) return std::wstring();
+  if (bytes.size() > INT_MAX) return std::nullopt;
+  const int length = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (size <= 0) return std::nullopt;
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, text.data(), size) != size) {
+    return std::nullopt;
+  }
+  return text;
+}
+
 std::optional<wchar_t> CharacterOf(std::string_view bytes, UINT codePage) {
   if (bytes.empty() || bytes.size() > 4) return std::nullopt;
-  wchar_t out[2];
-  const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                    out, 2);
-  if (n != 1) return std::nullopt;
-  return out[0];
+  const std::optional<std::wstring> text = FromCodePageExact(bytes, codePage);
+  if (!text || text->size() != 1) return std::nullopt;
+  return (*text)[0];
 }
 
 }  // namespace quilnet

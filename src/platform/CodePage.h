@@ -15,6 +15,8 @@ inline constexpr UINT kGbk = 936;
 std::string ToCodePage(std::wstring_view text, UINT codePage);
 // Bytes that do not decode become U+FFFD or the code page's default character, as the platform decides.
 std::wstring FromCodePage(std::string_view bytes, UINT codePage);
+// Nothing when some bytes do not decode (a stray lead byte, a byte the code page does not use).
+std::optional<std::wstring> FromCodePageExact(std::string_view bytes, UINT codePage);
 
 inline constexpr wchar_t kReplacementCharacter = 0xFFFD;
 // The one character that these bytes make in the code page; nothing when they are not exactly one

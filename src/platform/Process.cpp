@@ -21,6 +21,32 @@ UniqueHandle SystemProcessStarter::StartHidden(const std::wstring& commandLine, 
   return UniqueHandle(pi.hProcess);
 }
 
+std::optional<DWORD> SystemProcessStarter::ExitCode(HANDLE process) {
+  // GetExitCodeProcess alone cannot tell a running process from one that ended with STILL_ACTIVE (259).
+  if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) return std::nullopt;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process, &code)) return std::nullopt;
+  return code;
+}
+
+ProcessWatch::ProcessWatch(HANDLE process, HWND window, UINT message, WPARAM wParam) noexcept
+    : window_(window), message_(message), wParam_(wParam) {
+  if (!RegisterWaitForSingleObject(&wait_, process, &ProcessWatch::Ended, this, INFINITE, WT_EXECUTEONLYONCE)) {
+    wait_ = nullptr;
+  }
+}
+
+ProcessWatch::~ProcessWatch() {
+  // INVALID_HANDLE_VALUE: returns only once a callback that has begun has finished, so none outlives us.
+  if (wait_) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
+}
+
+void CALLBACK ProcessWatch::Ended(void* context, BOOLEAN) {
+  const auto* watch = static_cast<const ProcessWatch*>(context);
+  // A window that has gone just does not get it.
+  PostMessageW(watch->window_, watch->message_, watch->wParam_, 0);
+}
+
 std::wstring SystemProgramPath(const std::wstring& name) {
   wchar_t folder[MAX_PATH];
   const UINT n = GetSystemDirectoryW(folder, MAX_PATH);

@@ -1,5 +1,6 @@
 #pragma once
-// Starting programs with a hidden window, without waiting for them.
+// Starting programs with a hidden window, without waiting for them, and learning when they have ended.
+#include <optional>
 #include <string>
 
 #include "platform/Handles.h"
@@ -12,11 +13,35 @@ class ProcessStarter {
   // Starts the command line hidden in the given folder and returns at once with the process handle;
   // an empty handle when the program could not be started.
   virtual UniqueHandle StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) = 0;
+  // The exit code of a process it started, once that has ended; nothing while it runs (or when the code
+  // cannot be read).
+  virtual std::optional<DWORD> ExitCode(HANDLE process) = 0;
 };
 
 class SystemProcessStarter final : public ProcessStarter {
  public:
   UniqueHandle StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) override;
+  std::optional<DWORD> ExitCode(HANDLE process) override;
+};
+
+// Posts a message to a window once a process has ended (any waitable handle: once it is signalled), so
+// that the window's thread never waits. The wait runs on the thread pool; it is removed, and a post in
+// flight finished, when the watch goes. The handle must outlive the watch.
+class ProcessWatch {
+ public:
+  ProcessWatch(HANDLE process, HWND window, UINT message, WPARAM wParam) noexcept;
+  ~ProcessWatch();
+  ProcessWatch(const ProcessWatch&) = delete;
+  ProcessWatch& operator=(const ProcessWatch&) = delete;
+  // False when the wait could not be set up: no message will come.
+  bool watching() const noexcept { return wait_ != nullptr; }
+
+ private:
+  static void CALLBACK Ended(void* context, BOOLEAN timedOut);
+  HWND window_;
+  UINT message_;
+  WPARAM wParam_;
+  HANDLE wait_ = nullptr;
 };
 
 // Full path of a program in the system folder (cmd.exe, netsh.exe), so that no other folder's copy is run.

@@ -1,6 +1,8 @@
 // Process start, files and code pages on the real platform.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/CodePage.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
@@ -31,6 +33,33 @@ TEST(SystemProcessStarter, StartsHiddenInTheGivenFolderWithoutWaiting) {
   ASSERT_TRUE(sleeper);
   EXPECT_EQ(WaitForSingleObject(sleeper.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
   TerminateProcess(sleeper.get(), 0);
+}
+
+TEST(ProcessWatch, PostsToTheWindowOnceTheProcessHasEndedAndNothingOnceGone) {
+  constexpr UINT kEnded = WM_APP + 7;
+  const UniqueWindow window(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  const auto received = [&](DWORD waitMs) -> std::optional<WPARAM> {
+    MSG msg;
+    for (const ULONGLONG end = GetTickCount64() + waitMs; GetTickCount64() < end; Sleep(10)) {
+      if (PeekMessageW(&msg, window.get(), kEnded, kEnded, PM_REMOVE)) return msg.wParam;
+    }
+    return std::nullopt;
+  };
+  SystemProcessStarter starter;
+  const std::wstring cmd = L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c ";
+  UniqueHandle sleeper = starter.StartHidden(cmd + L"ping -n 2 127.0.0.1 >nul & exit /b 259", L"");
+  ASSERT_TRUE(sleeper);
+  const ProcessWatch watch(sleeper.get(), window.get(), kEnded, 11);
+  ASSERT_TRUE(watch.watching());
+  EXPECT_FALSE(starter.ExitCode(sleeper.get()).has_value());
+  EXPECT_EQ(received(10000), WPARAM{11});
+  EXPECT_EQ(starter.ExitCode(sleeper.get()), DWORD{STILL_ACTIVE});  // ended, though the code says otherwise
+  EXPECT_FALSE(received(100).has_value());  // once
+
+  UniqueHandle other = starter.StartHidden(cmd + L"ping -n 2 127.0.0.1 >nul", L"");
+  { const ProcessWatch gone(other.get(), window.get(), kEnded, 22); }
+  WaitForSingleObject(other.get(), 10000);
+  EXPECT_FALSE(received(200).has_value());
 }
 
 TEST(SystemProcessStarter, ProgramThatCannotStartGivesNoHandle) {

@@ -1,0 +1,54 @@
+// Stands in for netsh.exe: records the arguments it was given and exits with a chosen code.
+//   QUILNET_NETSH_LOG   file to which one line is appended per run: the arguments, tab-separated, UTF-8
+//   QUILNET_NETSH_EXIT  exit code (0 when unset)
+//   QUILNET_NETSH_HOLD  file: while it exists, the stand-in keeps running
+// The arguments are split as every Windows program's runtime splits them, so the record shows what
+// netsh would see.
+#include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Variable(const wchar_t* name) {
+  wchar_t value[32768];
+  const DWORD n = GetEnvironmentVariableW(name, value, 32768);
+  return n > 0 && n < 32768 ? std::wstring(value, n) : std::wstring();
+}
+
+void Append(const std::wstring& path, const std::wstring& line) {
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), size, nullptr, nullptr);
+  // The two commands of a switch run side by side; one at a time writes.
+  const HANDLE lock = CreateMutexW(nullptr, FALSE, L"quilnet-netsh-stand-in");
+  WaitForSingleObject(lock, 10000);
+  const HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  ReleaseMutex(lock);
+  CloseHandle(lock);
+}
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring line;
+  for (int i = 1; args && i < count; ++i) line += (i > 1 ? L"\t" : L"") + std::wstring(args[i]);
+  LocalFree(args);
+  const std::wstring log = Variable(L"QUILNET_NETSH_LOG");
+  if (!log.empty()) Append(log, line + L"\n");
+  const std::wstring hold = Variable(L"QUILNET_NETSH_HOLD");
+  while (!hold.empty() && GetFileAttributesW(hold.c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(20);
+  const std::wstring code = Variable(L"QUILNET_NETSH_EXIT");
+  return code.empty() ? 0 : _wtoi(code.c_str());
+}
