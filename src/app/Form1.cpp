@@ -130,7 +130,7 @@ void Form1::CreateControls() {
   statusFont_ = MakeFont(kFace, 15.75, dpi_, kGb2312Charset);
   banner_ = LoadBitmapResource(IDB_BANNER);
   int id = kFirstControlId;
-  for (const ControlSpec& item : ControlLayout()) {
+  for (const LayoutRow& item : ControlLayout()) {
     const HWND container = item.container ? Control(item.container) : hwnd();
     if (!container) continue;
     switch (item.kind) {
@@ -159,7 +159,7 @@ void Form1::CreateControls() {
   }
 }
 
-void Form1::AddLabel(const ControlSpec& item, HWND container) {
+void Form1::AddLabel(const LayoutRow& item, HWND container) {
   const bool status = item.kind == ControlKind::Status;
   const HFONT font = status ? statusFont_.get() : font_.get();
   RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
@@ -175,7 +175,7 @@ void Form1::Paint(HDC dc) const {
   labels_.Paint(dc);
 }
 
-HWND Form1::CreateOne(const ControlSpec& item, HWND container, int id) {
+HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
   using K = ControlKind;
   const wchar_t* className = nullptr;
   DWORD style = WS_VISIBLE;

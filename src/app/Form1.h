@@ -62,8 +62,8 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
-  HWND CreateOne(const struct ControlSpec& item, HWND container, int id);
-  void AddLabel(const struct ControlSpec& item, HWND container);
+  HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
+  void AddLabel(const struct LayoutRow& item, HWND container);
   // The labels a container draws (the window's own, or a group box's), and which container has a label.
   Labels& LabelsOf(HWND container);
   HWND LabelContainer(std::wstring_view name) const;

@@ -25,7 +25,7 @@ using K = ControlKind;
       {dns2L, K::Label, frame, 120, 2040, 0, 255, L"备用DNS："},                                                   \
       {dns2T, K::Text, frame, 960, 2040, 1575, 270, L""}
 
-constexpr ControlSpec kLayout[] = {
+constexpr LayoutRow kLayout[] = {
     {L"Image1", K::Picture, nullptr, 0, 0, 6105, 1170, L""},
     {L"Label27", K::Label, nullptr, 120, 1320, 975, 255, L"选择网卡："},
     {L"Combo1", K::Combo, nullptr, 960, 1250, 3975, 300, L""},
@@ -66,6 +66,6 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlLayout() { return kLayout; }
+std::span<const LayoutRow> ControlLayout() { return kLayout; }
 
 }  // namespace quilnet

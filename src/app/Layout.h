@@ -17,7 +17,7 @@ enum class ControlKind {
   Frame,      // group box; the rows that name it as container are its children
 };
 
-struct ControlSpec {
+struct LayoutRow {
   const wchar_t* name;
   ControlKind kind;
   const wchar_t* container;  // nullptr: the window itself
@@ -25,7 +25,7 @@ struct ControlSpec {
   const wchar_t* caption;
 };
 
-std::span<const ControlSpec> ControlLayout();
+std::span<const LayoutRow> ControlLayout();
 
 // Where each of the four profiles lives: its group box, its name box and five address boxes (in the
 // order of the profile file's keys), and its apply button.
