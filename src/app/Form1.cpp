@@ -241,7 +241,7 @@ void Form1::Load() {
     if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
   });
   // 9: the compact size, height first.
-  Try([&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight); });
+  Try([&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
   // 10: the skin attaches here.
   // 11
   Try([&] { SetText(L"Label1", L""); });
@@ -257,13 +257,18 @@ void Form1::DeleteGeneratedFiles() {
   Try([&] { RemoveFile(FilePath(kNamesFile)); });
 }
 
-void Form1::SetOuterSizeTwips(int width, int height) {
+void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
   RECT r{};
   GetWindowRect(hwnd(), &r);
   const int w = TwipsToPixels(width, dpi_);
   const int h = TwipsToPixels(height, dpi_);
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  constexpr UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  if (order == SizeOrder::HeightFirst) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, h, flags);
+  } else {
+    SetWindowPos(hwnd(), nullptr, 0, 0, w, r.bottom - r.top, flags);
+  }
+  SetWindowPos(hwnd(), nullptr, 0, 0, w, h, flags);
 }
 
 void Form1::OnCombo1Click() {
@@ -344,12 +349,11 @@ void Form1::OnApplyClick(size_t profile) {
 void Form1::OnCommand4Click() {
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  const bool compact = r.right - r.left == TwipsToPixels(kCompactWidth, dpi_);
-  const int width = TwipsToPixels(compact ? kExpandedWidth : kCompactWidth, dpi_);
-  const int height = TwipsToPixels(compact ? kExpandedHeight : kCompactHeight, dpi_);
-  // The width first, then the height.
-  SetWindowPos(hwnd(), nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (r.right - r.left == TwipsToPixels(kCompactWidth, dpi_)) {
+    SetOuterSizeTwips(kExpandedWidth, kExpandedHeight, SizeOrder::WidthFirst);
+  } else {
+    SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::WidthFirst);
+  }
 }
 
 void Form1::OnTimer2() {

@@ -91,7 +91,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand4Click();
   void OnTimer2();
   void DeleteGeneratedFiles();
-  void SetOuterSizeTwips(int width, int height);
+  enum class SizeOrder { HeightFirst, WidthFirst };
+  void SetOuterSizeTwips(int width, int height, SizeOrder order);
 
   void ShowAddress(const std::wstring& address) override;
   void ShowPhysicalAddress(const std::wstring& mac) override;

@@ -24,18 +24,30 @@ std::wstring ExecutableFolder() {
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+namespace {
+
+// Creates or replaces the file with exactly these bytes; with `flush`, they are on the disk on return.
+bool WriteNewFile(const wchar_t* path, std::string_view bytes, bool flush) {
   if (bytes.size() > MAXDWORD) return false;
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return false;
-  return written == bytes.size();
+  return written == bytes.size() && (!flush || FlushFileBuffers(file.get()));
 }
 
+// Others may go on reading, writing or deleting it meanwhile, as a text editor would.
+UniqueHandle OpenForReading(const std::wstring& path) {
+  return UniqueHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+}  // namespace
+
+bool WriteFileBytes(const std::wstring& path, std::string_view bytes) { return WriteNewFile(path.c_str(), bytes, false); }
+
 std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxBytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueHandle file = OpenForReading(path);
   if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char chunk[64 * 1024];
@@ -51,8 +63,7 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxByt
 
 FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes) {
   using State = FileContents::State;
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const UniqueHandle file = OpenForReading(path);
   if (file.get() == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     return {error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? State::Missing : State::Unreadable, {}};
@@ -80,15 +91,7 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
   wchar_t temporary[MAX_PATH + 1] = {};
   // A name of its own, so that two copies saving at once never write into each other's file.
   if (folder.size() > MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"ini", 0, temporary)) return false;
-  bool placed = false;
-  if (bytes.size() <= MAXDWORD) {
-    UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    placed = file.get() != INVALID_HANDLE_VALUE &&
-             WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-             written == bytes.size() && FlushFileBuffers(file.get());
-  }
-  placed = placed && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  const bool placed = WriteNewFile(temporary, bytes, true) && MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!placed) DeleteFileW(temporary);
   return placed;
 }
