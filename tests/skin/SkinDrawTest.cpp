@@ -7,6 +7,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
+#include "platform/SystemLibrary.h"
 #include "skin/SkinFixture.h"
 
 namespace quilnet::skin::test {
@@ -26,8 +27,10 @@ void ExpectUntouchedOutside(const MemorySurface& target, const Box& box) {
 
 TEST_F(SkinTest, NineGridWithoutMarginsIsOneStretchOfTheWholeSource) {
   const Box from = ButtonTile(kHot);
-  for (const Box& to : {Box{0, 0, 75, 23}, Box{0, 0, 7, 21}, Box{0, 0, 30, 90}}) {
+  // Shrinking drops whole rows and columns: no colour appears that the tile does not have.
+  for (const Box& to : {Box{0, 0, 75, 23}, Box{0, 0, 7, 21}, Box{0, 0, 30, 90}, Box{0, 0, 5, 9}}) {
     MemorySurface drawn = Target(to.width, to.height), stretched = Target(to.width, to.height);
+    SetStretchBltMode(stretched.dc(), COLORONCOLOR);
     DrawNineGrid(drawn.dc(), to, skin_.ButtonSkin(), from, {});
     StretchBlt(stretched.dc(), 0, 0, to.width, to.height, skin_.ButtonSkin(), from.x, from.y, from.width, from.height, SRCCOPY);
     for (int y = 0; y < to.height; ++y) {
@@ -294,6 +297,18 @@ TEST(SkinLibraries, ProgramDoesNotImportMsImg32AtLoadTime) {
   }
   EXPECT_NE(std::find(names.begin(), names.end(), "gdi32.dll"), names.end());
   EXPECT_EQ(std::find(names.begin(), names.end(), "msimg32.dll"), names.end());
+}
+
+TEST(SkinLibraries, SystemFunctionsResolveFromTheSystemFolderOrNotAtAll) {
+  const struct {
+    const wchar_t* library;
+    const char* function;
+    bool found;
+  } cases[] = {{L"msimg32.dll", "TransparentBlt", true},
+               {L"msimg32.dll", "AlphaBlend", true},
+               {L"msimg32.dll", "NoSuchFunction", false},
+               {L"quilnet-no-such-library.dll", "TransparentBlt", false}};
+  for (const auto& c : cases) EXPECT_EQ(SystemLibraryProc(c.library, c.function) != nullptr, c.found) << c.function;
 }
 
 }  // namespace
