@@ -142,6 +142,7 @@ TEST_F(AdaptersInNamespace, ApplyingAProfileReportsTheOutcomeOfTheRealMethods) {
 
   Pick(0);
   SendMessageW(form->Control(L"Command10"), BM_CLICK, 0, 0);
+  test::PumpUntil([&] { return !form->Text(L"Label1").empty(); }, 20000);  // from the worker thread
   const std::wstring status = form->Text(L"Label1");
   EXPECT_EQ(status.rfind(L"实验切换失败！（0x", 0), 0u) << Utf8(status);
   EXPECT_EQ(status.back(), L'）') << Utf8(status);
