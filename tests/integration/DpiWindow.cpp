@@ -3,20 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Form1.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
-#include "support/Pump.h"
-#include "support/TestFolder.h"
+#include "support/FormFixture.h"
 
 namespace quilnet {
 namespace {
-
-RECT RectInParent(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 void ExpectRect(const RECT& r, int left, int top, int width, int height, const char* what) {
   EXPECT_EQ(r.left, left) << what;
@@ -25,22 +15,19 @@ void ExpectRect(const RECT& r, int left, int top, int width, int height, const c
   EXPECT_EQ(r.bottom - r.top, height) << what;
 }
 
-TEST(WindowAt144Dpi, SizesPlacesAndFontsFollowTheResolution) {
-  test::TestFolder folder;
-  auto log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi(log);
-  test::RecordingStarter starter(log);
-  Form1 form(wmi, starter, folder.path());
-  ASSERT_TRUE(form.Create(SW_SHOW));
-  test::Pump(50);
+using WindowAt144Dpi = test::WindowTest;
+
+TEST_F(WindowAt144Dpi, SizesPlacesAndFontsFollowTheResolution) {
+  Start();
+  const Form1& form = *this->form;
 
   RECT outer{};
   GetWindowRect(form.hwnd(), &outer);
   ExpectRect(outer, outer.left, outer.top, 620, 452, "window");  // 619.5 and 451.5 pixels
-  ExpectRect(RectInParent(form.Control(L"Combo1")), 96, 125, 398, 30, "Combo1");      // 397.5 wide
-  ExpectRect(RectInParent(form.Control(L"Command10")), 36, 180, 140, 82, "Command10");  // 139.5, 82.5
-  ExpectRect(RectInParent(form.Control(L"Frame1")), 876, 240, 266, 242, "Frame1");     // 265.5, 241.5
-  ExpectRect(RectInParent(form.Control(L"Text11")), 96, 60, 158, 27, "Text11");        // 157.5
+  ExpectRect(Place(L"Combo1"), 96, 125, 398, 30, "Combo1");      // 397.5 wide
+  ExpectRect(Place(L"Command10"), 36, 180, 140, 82, "Command10");  // 139.5, 82.5
+  ExpectRect(Place(L"Frame1"), 876, 240, 266, 242, "Frame1");     // 265.5, 241.5
+  ExpectRect(Place(L"Text11"), 96, 60, 158, 27, "Text11");        // 157.5
   const Form1::LabelPlace status = form.FindLabel(L"Label1");
   ASSERT_NE(status.label, nullptr);
   ExpectRect(status.label->bounds, 0, 372, 626, 38, "Label1");  // 625.5, 37.5

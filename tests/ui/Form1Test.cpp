@@ -9,61 +9,21 @@
 #include "app/Twips.h"
 #include "platform/CodePage.h"
 #include "support/Capture.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
 using test::FakeAdapter;
-using test::FakeWmi;
-using test::Pump;
-using test::RecordingStarter;
-using test::TestFolder;
 using List = std::vector<std::wstring>;
 
 const FakeAdapter kLan{L"Intel(R) Ethernet I219-LM", List{L"192.168.1.23"}, L"3C:52:82:1A:2B:3C"};
 const FakeAdapter kUsb{L"Realtek USB GbE", List{L"10.20.30.40", L"fe80::2"}, L"00:E0:4C:68:00:01"};
 
-RECT RectInParent(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-class Form1Test : public ::testing::Test {
+class Form1Test : public test::WindowTest {
  protected:
-  void Start() {
-    form = std::make_unique<Form1>(wmi, starter, folder.path());
-    form->onClosed = [this] { ++closed; };
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    Pump(50);
-  }
-  HWND Ctl(const wchar_t* name) const {
-    const HWND h = form->Control(name);
-    EXPECT_NE(h, nullptr) << "no control " << ToCodePage(name, CP_UTF8);
-    return h;
-  }
-  std::wstring ComboItem(const wchar_t* combo, int index) const {
-    wchar_t text[256] = {};
-    SendMessageW(Ctl(combo), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
-  void Pick(const wchar_t* combo, int index) {
-    SendMessageW(Ctl(combo), CB_SETCURSEL, index, 0);
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Ctl(combo)), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Ctl(combo)));
-  }
-
-  TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  FakeWmi wmi{log};
-  RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
-  int closed = 0;
+  std::wstring ComboItem(const wchar_t* combo, int index) const { return Entries(combo).at(index); }
 };
 
 TEST_F(Form1Test, StartupSendsScriptThenOwnReadThenListFillThenFirstSelection) {
@@ -145,7 +105,7 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
     const HWND control = Ctl(e.name);
     const HWND parent = e.parent ? Ctl(e.parent) : form->hwnd();
     EXPECT_EQ(GetParent(control), parent) << ToCodePage(e.name, CP_UTF8);
-    const RECT r = RectInParent(control);
+    const RECT r = Place(e.name);
     EXPECT_EQ(r.left, e.rect.left) << ToCodePage(e.name, CP_UTF8);
     EXPECT_EQ(r.top, e.rect.top) << ToCodePage(e.name, CP_UTF8);
     EXPECT_EQ(r.right, e.rect.right) << ToCodePage(e.name, CP_UTF8);
@@ -225,7 +185,7 @@ TEST_F(Form1Test, GroupBoxesAndTheirRowsShowTheWindowColour) {
                SWP_NOMOVE | SWP_NOZORDER);
   SetCursorPos(0, 0);
   RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump(100);
+  test::Drain();
   const auto shot = test::CaptureWindow(form->hwnd());
   ASSERT_TRUE(shot.has_value());
   POINT origin{0, 0};
@@ -336,8 +296,7 @@ TEST_F(Form1Test, CloseButtonDeletesTheGeneratedFilesAndEnds) {
   Start();
   folder.Write(L"network.txt", "x\r\n");
   const HWND window = form->hwnd();
-  SendMessageW(Ctl(L"Command3"), BM_CLICK, 0, 0);
-  Pump(20);
+  Click(L"Command3");
   EXPECT_EQ(closed, 1);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_FALSE(folder.Exists(L"HQ.bat"));
