@@ -30,7 +30,9 @@ TEST_F(WindowAt144Dpi, SizesPlacesAndFontsFollowTheResolution) {
   ExpectRect(Place(L"Text11"), 96, 60, 158, 27, "Text11");        // 157.5
   const Form1::LabelPlace status = form.FindLabel(L"Label1");
   ASSERT_NE(status.label, nullptr);
-  ExpectRect(status.label->bounds, 0, 372, 626, 38, "Label1");  // 625.5, 37.5
+  const RECT statusLine = Place(L"Label1");  // 625.5 wide, cut at Frame4 (618); at least 37.5 high
+  ExpectRect({statusLine.left, statusLine.top, statusLine.right, statusLine.top + 38}, 0, 372, 618, 38, "Label1");
+  EXPECT_GE(statusLine.bottom - statusLine.top, 38);
 
   LOGFONTW button{}, line{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.Control(L"Command10"), WM_GETFONT, 0, 0)), sizeof button,

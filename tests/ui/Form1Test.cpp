@@ -1,6 +1,7 @@
 // The whole window on real USER and GDI, with the WMI and process seams recorded.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/Form1.h"
@@ -8,6 +9,7 @@
 #include "app/Script.h"
 #include "app/Twips.h"
 #include "platform/CodePage.h"
+#include "support/Canvas.h"
 #include "support/Capture.h"
 #include "support/FormFixture.h"
 #include "support/Pump.h"
@@ -111,23 +113,23 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
     EXPECT_EQ(r.right, e.rect.right) << ToCodePage(e.name, CP_UTF8);
     EXPECT_EQ(r.bottom, e.rect.bottom) << ToCodePage(e.name, CP_UTF8);
   }
-  // Labels are drawn by their container, at their place in it.
+  // Labels are windows of their container, at their place in it.
   const auto label = [&](const wchar_t* name, const wchar_t* container) {
     const Form1::LabelPlace place = form->FindLabel(name);
     EXPECT_NE(place.label, nullptr) << ToCodePage(name, CP_UTF8);
     EXPECT_EQ(place.container, container ? Ctl(container) : form->hwnd()) << ToCodePage(name, CP_UTF8);
-    return place.label ? place.label->bounds : RECT{};
+    return Place(name);
   };
   const RECT status = label(L"Label1", nullptr);
   EXPECT_EQ(status.left, 0);
   EXPECT_EQ(status.top, 248);
-  EXPECT_EQ(status.right, 417);
-  EXPECT_EQ(status.bottom, 248 + 25);
+  EXPECT_EQ(status.right, 412);  // where Frame4 begins; its text is still centred on 417
+  EXPECT_GE(status.bottom, 248 + 25);
   EXPECT_EQ(label(L"Label28", nullptr).left, 8);
   EXPECT_EQ(label(L"Label21", L"Frame1").left, 20);  // profile 4's name label starts further right
   EXPECT_EQ(label(L"Label2", L"Frame2").left, 8);
   const RECT tall = label(L"Label15", L"Frame3");     // profile 2's address label is taller
-  EXPECT_EQ(tall.bottom - tall.top, 25);
+  EXPECT_GE(tall.bottom - tall.top, 25);
   EXPECT_EQ(label(L"Label20", L"Frame4").top, 136);
 }
 
@@ -244,24 +246,130 @@ TEST_F(Form1Test, ANewCaptionRepaintsItsRowWithNothingOfTheOldLeft) {
   EXPECT_EQ(row(), empty);  // and all of it went again
 }
 
-TEST_F(Form1Test, LabelsAndTheBannerHaveNoWindowAndGroupBoxesAreContainersOfTheirOwn) {
+// What assistive technology reads: each caption is a Static window holding it, never a tab stop, and
+// the box it names follows it directly, so a screen reader names the box after it.
+TEST_F(Form1Test, EveryLabelIsAStaticWindowWithItsCaptionRightBeforeItsBox) {
   Start();
-  int statics = 0;
-  EnumChildWindows(
-      form->hwnd(),
-      [](HWND h, LPARAM count) {
-        wchar_t name[32] = {};
-        GetClassNameW(h, name, 32);
-        if (lstrcmpiW(name, L"Static") == 0) ++*reinterpret_cast<int*>(count);
-        return TRUE;
+  const auto rows = ControlLayout();
+  int labels = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].kind != ControlKind::Label && rows[i].kind != ControlKind::Status) continue;
+    ++labels;
+    const std::string name = test::Utf8(rows[i].name);
+    const HWND label = Ctl(rows[i].name);
+    wchar_t className[16] = {};
+    GetClassNameW(label, className, 16);
+    EXPECT_STREQ(className, L"Static") << name;
+    const LONG style = GetWindowLongW(label, GWL_STYLE);
+    EXPECT_EQ(style & SS_TYPEMASK, SS_OWNERDRAW) << name;
+    EXPECT_FALSE(style & WS_TABSTOP) << name;
+    EXPECT_EQ(WindowText(label), rows[i].caption) << name;
+    if (rows[i].kind == ControlKind::Label && i + 1 < rows.size() && rows[i + 1].kind == ControlKind::Text) {
+      EXPECT_EQ(GetWindow(label, GW_HWNDNEXT), Ctl(rows[i + 1].name)) << name;
+    }
+  }
+  EXPECT_EQ(labels, 3 + 24 + 2);  // the window's three, six in each group box, the status line and the clock
+  EXPECT_EQ(GetWindow(Ctl(L"Label27"), GW_HWNDNEXT), Ctl(L"Combo1"));
+  form->SetText(L"Label1", L"清除成功！");
+  EXPECT_EQ(WindowText(Ctl(L"Label1")), L"清除成功！");
+}
+
+// The labels as the window paints them: over the window's colour, text in its colour, the status line's
+// text centred in the full width of its line, and no caption running out of its window.
+TEST_F(Form1Test, LabelsPaintTheirContainerUnderTheirCaptionAndHoldTheirWholeCaption) {
+  Start();
+  Click(L"Command4");  // expanded: every label within the client area
+  form->SetText(L"Label1", L"提示：IP地址格式错误！");
+  const auto paint = [&](const wchar_t* name, test::Canvas& canvas) {
+    const HWND label = Ctl(name);
+    canvas.Print(label);
+    return label;
+  };
+  struct Case {
+    const wchar_t* name;
+    COLORREF text;
+  };
+  for (const Case& c : {Case{L"Label1", 0x000000FF}, Case{L"Label27", GetSysColor(COLOR_BTNTEXT)},
+                        Case{L"Label20", GetSysColor(COLOR_BTNTEXT)}, Case{L"Label21", GetSysColor(COLOR_BTNTEXT)}}) {
+    const std::string name = test::Utf8(c.name);
+    RECT client{};
+    GetClientRect(Ctl(c.name), &client);
+    test::Canvas canvas(client.right, client.bottom);
+    paint(c.name, canvas);
+    // The large font is smoothed, so its edges blend the two colours.
+    EXPECT_GT(canvas.Count(client, c.text), 0) << name;
+    EXPECT_GT(canvas.Count(client, kFormColour), client.right * client.bottom / 2) << name;
+    EXPECT_EQ(canvas.Count(client, test::kSentinel), 0) << name << ": painted all over";
+    if (c.text != 0x000000FF) {
+      EXPECT_EQ(canvas.Count(client, c.text) + canvas.Count(client, kFormColour), client.right * client.bottom) << name;
+    }
+  }
+
+  // Centred on the line's 417 pixels, though the window stops at Frame4.
+  const Label& status = *form->FindLabel(L"Label1").label;
+  test::Canvas line(417, 40);
+  paint(L"Label1", line);
+  SIZE extent{};
+  {
+    const HDC dc = line.dc();
+    const HGDIOBJ old = SelectObject(dc, status.font);
+    GetTextExtentPoint32W(dc, L"提示：IP地址格式错误！", 13, &extent);
+    SelectObject(dc, old);
+  }
+  const auto ink = line.Differing({0, 0, 412, Place(L"Label1").bottom - Place(L"Label1").top}, kFormColour);
+  ASSERT_TRUE(ink.has_value());
+  const int left = (417 - extent.cx) / 2;
+  EXPECT_GE(ink->left, left);
+  EXPECT_LE(ink->right, left + extent.cx);
+
+  // Each caption drawn unclipped at its label's place lies inside the label's window, except where a
+  // control of the window covers it.
+  for (const auto& row : ControlLayout()) {
+    if (row.kind != ControlKind::Label || !*row.caption) continue;
+    const Label& label = *form->FindLabel(row.name).label;
+    const RECT place = Place(row.name);
+    test::Canvas canvas(place.left + 300, place.top + 60);
+    const HGDIOBJ old = SelectObject(canvas.dc(), label.font);
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    RECT at{place.left, place.top, place.left + 300, place.top + 60};
+    DrawTextW(canvas.dc(), row.caption, -1, &at, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    SelectObject(canvas.dc(), old);
+    RECT inside = place;
+    for (const auto& other : ControlLayout()) {
+      const HWND control = form->Control(other.name);
+      if (other.kind == ControlKind::Label || !control || GetParent(control) != GetParent(label.hwnd)) continue;
+      const RECT covered = Place(other.name);
+      if (covered.left == inside.right && covered.top < inside.bottom && covered.bottom > inside.top) {
+        inside.right = covered.right;
+      }
+    }
+    const auto drawn = canvas.Differing(canvas.bounds(), test::kSentinel);
+    ASSERT_TRUE(drawn.has_value()) << test::Utf8(row.name);
+    EXPECT_GE(drawn->left, inside.left) << test::Utf8(row.name);
+    EXPECT_GE(drawn->top, inside.top) << test::Utf8(row.name);
+    EXPECT_LE(drawn->right, inside.right) << test::Utf8(row.name);
+    EXPECT_LE(drawn->bottom, inside.bottom) << test::Utf8(row.name);
+  }
+}
+
+// A screen reader hears the outcome: every write of the status line is announced as a name change.
+TEST_F(Form1Test, TheStatusLineAnnouncesEachOutcome) {
+  Start();
+  static std::vector<HWND> named;
+  named.clear();
+  const HWINEVENTHOOK hook = SetWinEventHook(
+      EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+        if (object == OBJID_WINDOW && child == CHILDID_SELF) named.push_back(hwnd);
       },
-      reinterpret_cast<LPARAM>(&statics));
-  EXPECT_EQ(statics, 0);
-  wchar_t name[32] = {};
-  GetClassNameW(Ctl(L"Frame4"), name, 32);
-  EXPECT_STREQ(name, L"ThunderRT6Frame");
-  EXPECT_EQ(form->Text(L"Label16"), L"IP地址：");
-  EXPECT_EQ(form->Text(L"Label29"), L"物理地址：");
+      GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  const HWND status = Ctl(L"Label1");
+  form->SetText(L"Label1", L"提示：保存成功！");
+  form->SetText(L"Label1", L"提示：保存成功！");  // the same outcome again
+  test::PumpUntil([&] { return std::count(named.begin(), named.end(), status) >= 2; }, 1000);
+  UnhookWinEvent(hook);
+  EXPECT_GE(std::count(named.begin(), named.end(), status), 2);
 }
 
 TEST_F(Form1Test, ScriptFileHoldsTheTemplateInGbk) {
