@@ -36,13 +36,13 @@ TEST_F(Form1Test, StartupSendsScriptThenOwnReadThenListFillThenFirstSelection) {
       L"Start " + cmd + L" /d /c \"\"" + folder.File(L"HQ.bat") + L"\"\"",
       L"Connect winmgmts://./root/cimv2",
       L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE",
-      L"Get IPAddress", L"Item IPAddress", L"Item Macaddress",
-      L"Get IPAddress", L"Item IPAddress", L"Item Macaddress",
+      L"Get IPAddress", L"Item Macaddress",
+      L"Get IPAddress", L"Item Macaddress",
       L"Connect winmgmts:",
       L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE | WQL 16",
       L"Get Description", L"Get Description",
       L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where Description='Intel(R) Ethernet I219-LM' | WQL 16",
-      L"Item IPAddress", L"Item Macaddress",
+      L"Get IPAddress", L"Item Macaddress",
   };
   EXPECT_EQ(*log, expected);
   EXPECT_EQ(starter.lastFolder, folder.path());
@@ -80,6 +80,17 @@ TEST_F(Form1Test, AfterStartupTheWindowIsCompactWithTheFirstAdapterShown) {
   Pick(L"Combo1", 1);
   EXPECT_EQ(form->Text(L"Text27"), L"10.20.30.40");
   EXPECT_EQ(form->Text(L"Text28"), L"00:E0:4C:68:00:01");
+
+  // The boxes never show another adapter's values: one without IPv4, then one gone since start-up.
+  wmi.adapters[0].ipAddress = std::monostate{};
+  Pick(L"Combo1", 0);
+  EXPECT_EQ(form->Text(L"Text27"), L"");
+  EXPECT_EQ(form->Text(L"Text28"), L"3C:52:82:1A:2B:3C");
+  Pick(L"Combo1", 1);
+  wmi.adapters.pop_back();
+  Pick(L"Combo1", 1);
+  EXPECT_EQ(form->Text(L"Text27"), L"");
+  EXPECT_EQ(form->Text(L"Text28"), L"");
 }
 
 TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemInBothRooms) {
