@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/Form1.h"
+#include "app/Layout.h"
+#include "support/Canvas.h"
 #include "support/FormFixture.h"
 
 namespace quilnet {
@@ -49,6 +51,33 @@ TEST_F(WindowAt144Dpi, SizesPlacesAndFontsFollowTheResolution) {
   SendMessageW(toggle, BM_CLICK, 0, 0);
   GetWindowRect(form.hwnd(), &outer);
   ExpectRect(outer, outer.left, outer.top, 620, 452, "compact again");
+}
+
+// Sizes given in pixels at 96 DPI grow with the resolution: the open list below a combo's field, and the
+// gap the group box's caption leaves in its top edge (its text 12 pixels in, the gap 3 pixels wider).
+TEST_F(WindowAt144Dpi, PixelSizesScaleWithTheResolution) {
+  Start();
+  RECT field{}, dropped{};
+  GetWindowRect(Ctl(L"Combo2"), &field);
+  SendMessageW(Ctl(L"Combo2"), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  // Wine reports the list from the field's top and takes the field's first height (about a line of
+  // the font) off it: 238 here, and 158 were the 160 pixels not scaled.
+  EXPECT_NEAR(dropped.bottom - dropped.top, 240, field.bottom - field.top + 2);
+
+  const HWND frame = Ctl(L"Frame2");
+  RECT client{};
+  GetClientRect(frame, &client);
+  test::Canvas canvas(client.right, client.bottom);
+  canvas.Print(frame);
+  int edge = 0;  // the row of the top edge: the first one that is not the frame's colour at x = 4
+  while (edge < client.bottom && canvas.At(4, edge) == kFormColour) ++edge;
+  ASSERT_LT(edge, client.bottom);
+  int gap = 4;
+  while (gap < client.right && canvas.At(gap, edge) != kFormColour) ++gap;
+  EXPECT_EQ(gap, 9);
+  const auto caption = canvas.Differing({gap, 0, client.right, edge}, kFormColour);
+  ASSERT_TRUE(caption.has_value());
+  EXPECT_GE(caption->left, 12);
 }
 
 }  // namespace
