@@ -291,11 +291,6 @@ TEST_F(Form1Test, LabelsPaintTheirContainerUnderTheirCaptionAndHoldTheirWholeCap
   Start();
   Click(L"Command4");  // expanded: every label within the client area
   form->SetText(L"Label1", L"提示：IP地址格式错误！");
-  const auto paint = [&](const wchar_t* name, test::Canvas& canvas) {
-    const HWND label = Ctl(name);
-    canvas.Print(label);
-    return label;
-  };
   struct Case {
     const wchar_t* name;
     COLORREF text;
@@ -306,7 +301,7 @@ TEST_F(Form1Test, LabelsPaintTheirContainerUnderTheirCaptionAndHoldTheirWholeCap
     RECT client{};
     GetClientRect(Ctl(c.name), &client);
     test::Canvas canvas(client.right, client.bottom);
-    paint(c.name, canvas);
+    canvas.Print(Ctl(c.name));
     // The large font is smoothed, so its edges blend the two colours.
     EXPECT_GT(canvas.Count(client, c.text), 0) << name;
     EXPECT_GT(canvas.Count(client, kFormColour), client.right * client.bottom / 2) << name;
@@ -319,7 +314,7 @@ TEST_F(Form1Test, LabelsPaintTheirContainerUnderTheirCaptionAndHoldTheirWholeCap
   // Centred on the line's 417 pixels, though the window stops at Frame4.
   const Label& status = *form->FindLabel(L"Label1").label;
   test::Canvas line(417, 40);
-  paint(L"Label1", line);
+  line.Print(Ctl(L"Label1"));
   SIZE extent{};
   {
     const HDC dc = line.dc();
@@ -333,33 +328,19 @@ TEST_F(Form1Test, LabelsPaintTheirContainerUnderTheirCaptionAndHoldTheirWholeCap
   EXPECT_GE(ink->left, left);
   EXPECT_LE(ink->right, left + extent.cx);
 
-  // Each caption drawn unclipped at its label's place lies inside the label's window, except where a
-  // control of the window covers it.
+  // Each caption drawn unclipped at its label's place lies inside the label's window.
   for (const auto& row : ControlLayout()) {
     if (row.kind != ControlKind::Label || !*row.caption) continue;
-    const Label& label = *form->FindLabel(row.name).label;
     const RECT place = Place(row.name);
     test::Canvas canvas(place.left + 300, place.top + 60);
-    const HGDIOBJ old = SelectObject(canvas.dc(), label.font);
+    const HGDIOBJ old = SelectObject(canvas.dc(), form->FindLabel(row.name).label->font);
     SetBkMode(canvas.dc(), TRANSPARENT);
     RECT at{place.left, place.top, place.left + 300, place.top + 60};
     DrawTextW(canvas.dc(), row.caption, -1, &at, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(canvas.dc(), old);
-    RECT inside = place;
-    for (const auto& other : ControlLayout()) {
-      const HWND control = form->Control(other.name);
-      if (other.kind == ControlKind::Label || !control || GetParent(control) != GetParent(label.hwnd)) continue;
-      const RECT covered = Place(other.name);
-      if (covered.left == inside.right && covered.top < inside.bottom && covered.bottom > inside.top) {
-        inside.right = covered.right;
-      }
-    }
     const auto drawn = canvas.Differing(canvas.bounds(), test::kSentinel);
-    ASSERT_TRUE(drawn.has_value()) << test::Utf8(row.name);
-    EXPECT_GE(drawn->left, inside.left) << test::Utf8(row.name);
-    EXPECT_GE(drawn->top, inside.top) << test::Utf8(row.name);
-    EXPECT_LE(drawn->right, inside.right) << test::Utf8(row.name);
-    EXPECT_LE(drawn->bottom, inside.bottom) << test::Utf8(row.name);
+    RECT outside{};
+    EXPECT_TRUE(drawn && !SubtractRect(&outside, &*drawn, &place)) << test::Utf8(row.name) << " " << ::testing::PrintToString(*drawn) << ::testing::PrintToString(place);
   }
 }
 
