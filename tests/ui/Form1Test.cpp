@@ -283,6 +283,11 @@ TEST_F(Form1Test, EveryLabelIsAStaticWindowWithItsCaptionRightBeforeItsBox) {
   EXPECT_EQ(GetWindow(Ctl(L"Label27"), GW_HWNDNEXT), Ctl(L"Combo1"));
   form->SetText(L"Label1", L"清除成功！");
   EXPECT_EQ(WindowText(Ctl(L"Label1")), L"清除成功！");
+  // A group box is a container of its own, the parent of its labels and boxes.
+  wchar_t frameClass[32] = {};
+  GetClassNameW(Ctl(L"Frame4"), frameClass, 32);
+  EXPECT_STREQ(frameClass, L"ThunderRT6Frame");
+  EXPECT_EQ(GetParent(Ctl(L"Label16")), Ctl(L"Frame4"));
 }
 
 // The labels as the window paints them: over the window's colour, text in its colour, the status line's
