@@ -8,10 +8,8 @@
 
 #include "app/Form1.h"
 #include "app/Layout.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
@@ -23,13 +21,11 @@ std::wstring EnableStatic(int profile) {
   return L"Call EnableStatic [\"10.0." + std::to_wstring(profile) + L".20\"] [\"255.255.255.0\"]";
 }
 
-class ApplyThreadTest : public ::testing::Test {
+class ApplyThreadTest : public test::WindowTest {
  protected:
   void SetUp() override {
     wmi.adapters = {{L"Intel(R) Ethernet"}};
-    form = std::make_unique<Form1>(wmi, starter, folder.path());
-    form->onClosed = [this] { ++closed; };
-    ASSERT_TRUE(form->Create(SW_SHOW));
+    Start();
     for (int p = 1; p <= 2; ++p) {
       const auto& boxes = kProfileControls[static_cast<size_t>(p - 1)].boxes;
       const std::wstring n = std::to_wstring(p);
@@ -40,23 +36,15 @@ class ApplyThreadTest : public ::testing::Test {
     }
   }
   void TearDown() override { EXPECT_FALSE(wmi.holdGaveWay()) << "a held call was never released by the test"; }
-  void Press(const wchar_t* button) { SendMessageW(form->Control(button), BM_CLICK, 0, 0); }
   bool StatusBecomes(const std::wstring& text) {
     return PumpUntil([&] { return form->Text(L"Label1") == text; }, 20000);
   }
   size_t Count(const std::wstring& line) const { return std::count(log->begin(), log->end(), line); }
-
-  test::TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  test::RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
-  int closed = 0;
 };
 
 TEST_F(ApplyThreadTest, TheWindowAnswersWhileTheAdapterIsReconfigured) {
   wmi.HoldAt(EnableStatic(1));
-  Press(L"Command10");
+  Click(L"Command10");
   ASSERT_TRUE(wmi.WaitHeld());
   // Another thread asks the window for its text and gets it while the switch waits inside EnableStatic.
   std::wstring caption;
@@ -80,8 +68,8 @@ TEST_F(ApplyThreadTest, TheWindowAnswersWhileTheAdapterIsReconfigured) {
 TEST_F(ApplyThreadTest, ASecondSwitchStartsAfterTheFirstInTheOrderPressed) {
   wmi.adapters[0].returns = {{L"SetGateways", 1}};
   wmi.HoldAt(kConnect);
-  Press(L"Command11");
-  Press(L"Command10");
+  Click(L"Command11");
+  Click(L"Command10");
   ASSERT_TRUE(wmi.WaitHeld());
   wmi.Release();
   EXPECT_TRUE(StatusBecomes(L"乙IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功"));
@@ -96,8 +84,8 @@ TEST_F(ApplyThreadTest, ASecondSwitchStartsAfterTheFirstInTheOrderPressed) {
 
 TEST_F(ApplyThreadTest, ClosingDuringASwitchNeitherWaitsNorIsReportedTo) {
   wmi.HoldAt(EnableStatic(1));
-  Press(L"Command10");
-  Press(L"Command11");  // queued behind it
+  Click(L"Command10");
+  Click(L"Command11");  // queued behind it
   ASSERT_TRUE(wmi.WaitHeld());
   SendMessageW(form->hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(closed, 1);

@@ -7,10 +7,8 @@
 
 #include "app/Form1.h"
 #include "app/Layout.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
@@ -27,13 +25,8 @@ class ThrowsOnWorker final : public Wmi {
   std::exception_ptr thrown_;
 };
 
-class SafetyTest : public ::testing::Test {
+class SafetyTest : public test::WindowTest {
  protected:
-  void Start(Wmi& client) {
-    form = std::make_unique<Form1>(client, starter, folder.path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-  }
-  void Start() { Start(wmi); }
   size_t Starts() const {
     size_t n = 0;
     for (const std::wstring& line : *log) n += line.rfind(L"Start ", 0) == 0;
@@ -51,11 +44,6 @@ class SafetyTest : public ::testing::Test {
     return writable || replaced || DeleteFileW(path.c_str());
   }
 
-  test::TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  test::RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(SafetyTest, TheScriptIsWrittenNewAndNobodyMayChangeItUntilItHasRun) {
@@ -102,9 +90,9 @@ TEST_F(SafetyTest, AnApplyThatFailsInAnyWayShowsTheFailure) {
   };
   for (const auto& c : cases) {
     ThrowsOnWorker client(wmi, c.thrown);
-    Start(client);
+    Start({&client});
     for (size_t k = 1; k < 6; ++k) form->SetText(kProfileControls[0].boxes[k], L"10.0.0.1");
-    SendMessageW(form->Control(L"Command10"), BM_CLICK, 0, 0);
+    Click(L"Command10");
     EXPECT_TRUE(test::PumpUntil([&] { return form->Text(L"Label1") == c.status; }, 20000)) << form->Text(L"Label1").size();
     form.reset();
   }
