@@ -26,10 +26,10 @@ void GetMyIP(Wmi& wmi, AddressView& view) {
 
 std::vector<std::wstring> AdapterInventory::Fill(Wmi& wmi) {
   std::vector<std::wstring> descriptions;
-  Try([&] { service_ = wmi.Connect(WindowMoniker()); });
-  Try([&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
+  Try(L"connect to WMI", [&] { service_ = wmi.Connect(WindowMoniker()); });
+  Try(L"list adapters", [&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
   for (const auto& adapter : lastResult_) {
-    Try([&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
+    Try(L"read Description", [&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
   }
   return descriptions;
 }
@@ -38,10 +38,11 @@ void AdapterInventory::Select(const std::wstring& description, AddressView& view
   if (!service_) return;
   // A query that fails leaves no result set behind: the previous adapter's values must not show.
   lastResult_.clear();
-  Try([&] { lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql); });
+  Try(L"query adapter",
+      [&] { lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql); });
   for (const auto& adapter : lastResult_) {
-    Try([&] { view.ShowAddress(adapter->Item(L"IPAddress", 0)); });
-    Try([&] { view.ShowPhysicalAddress(adapter->Item(L"Macaddress", 0)); });
+    Try(L"show IPAddress", [&] { view.ShowAddress(adapter->Item(L"IPAddress", 0)); });
+    Try(L"show MACAddress", [&] { view.ShowPhysicalAddress(adapter->Item(L"Macaddress", 0)); });
   }
 }
 
