@@ -4,6 +4,8 @@
 
 #include <array>
 #include <atomic>
+#include <cwchar>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -58,6 +60,9 @@ LRESULT Dispatch(State& state, const WindowMessage& message, WNDPROC previous) n
   try {
     result = state.handler(message, next);
   } catch (...) {
+    wchar_t line[64];
+    swprintf(line, std::size(line), L"Quilnet: subclass handler failed on message 0x%04X\n", message.message);
+    OutputDebugStringW(line);
     result = SubclassAccess::Called(next) ? SubclassAccess::Result(next) : next();
   }
   // Whatever the handler keeps to itself, the window's going reaches everything below, so that their
@@ -238,7 +243,7 @@ bool RemoveProcSubclass(HWND hwnd, const wchar_t* name) {
 
 bool AddSubclassHook(HWND hwnd, UINT_PTR id, SubclassHandler handler) {
   if (!OnThisThread(hwnd)) return false;
-  ChainProcedure();  // learnt before any chain of ours exists
+  ChainProcedure();  // learnt now, so that a removal later needs no window of its own
   DWORD_PTR data = 0;
   if (FindHook(hwnd, HookProc, id, &data) && data) return false;
   auto state = std::make_unique<State>(std::move(handler));
