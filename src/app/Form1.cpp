@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/About.h"
 #include "app/Layout.h"
@@ -23,14 +24,28 @@ constexpr BYTE kGb2312Charset = 134;
 constexpr wchar_t kFace[] = L"宋体";
 constexpr wchar_t kScriptFile[] = L"HQ.bat";
 constexpr wchar_t kNamesFile[] = L"network.txt";
-constexpr int kDroppedListHeight = 160;  // pixels below a combo's field when it is open
+constexpr int kDroppedListHeight = 160;  // pixels at 96 DPI below a combo's field when it is open
 
-int CaptionWidth(HWND control, HFONT font, const wchar_t* caption) {
+// The caption's width, and the height of a line of its font.
+SIZE CaptionSize(HWND control, HFONT font, const wchar_t* caption) {
   ClientDc dc(control);
   Selection select(dc.get(), font);
   SIZE size{};
   GetTextExtentPoint32W(dc.get(), caption, static_cast<int>(wcslen(caption)), &size);
-  return size.cx;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.get(), &metrics);
+  size.cy = metrics.tmHeight;
+  return size;
+}
+
+// Kinds that have a window the user works with; a label never reaches over one of them.
+bool IsControlKind(ControlKind kind) {
+  return kind == ControlKind::Combo || kind == ControlKind::Button || kind == ControlKind::Text ||
+         kind == ControlKind::Frame;
+}
+
+bool SameContainer(const wchar_t* a, const wchar_t* b) {
+  return (!a && !b) || (a && b && std::wstring_view(a) == b);
 }
 
 // A drop-down list's height is its field's, which follows the item height; that is nudged until the
@@ -84,42 +99,24 @@ HWND Form1::Control(std::wstring_view name) const {
   return nullptr;
 }
 
-Labels& Form1::LabelsOf(HWND container) {
-  for (const auto& frame : frames_) {
-    if (frame->hwnd() == container) return frame->labels();
-  }
-  return labels_;
-}
-
-HWND Form1::LabelContainer(std::wstring_view name) const {
-  if (labels_.Find(name)) return hwnd();
-  for (const auto& frame : frames_) {
-    if (frame->labels().Find(name)) return frame->hwnd();
-  }
-  return nullptr;
-}
-
 Form1::LabelPlace Form1::FindLabel(std::wstring_view name) const {
-  const HWND container = LabelContainer(name);
-  if (!container) return {};
-  return {const_cast<Form1*>(this)->LabelsOf(container).Find(name), container};
+  const Label* label = labels_.Find(name);
+  if (!label) return {};
+  return {label, GetParent(label->hwnd)};
 }
 
 std::wstring Form1::Text(std::wstring_view name) const {
-  if (const HWND control = Control(name)) return WindowText(control);
-  const LabelPlace place = FindLabel(name);
-  return place.label ? place.label->text : std::wstring();
+  const HWND control = Control(name);
+  return control ? WindowText(control) : std::wstring();
 }
 
 void Form1::SetText(std::wstring_view name, const std::wstring& text) {
-  if (const HWND control = Control(name)) {
-    SetWindowTextW(control, text.c_str());
+  if (const Label* label = labels_.Find(name)) {
+    // The status line reports outcomes: each one is announced, also when it repeats the last.
+    labels_.SetText(*label, text, name == L"Label1");
     return;
   }
-  if (const HWND container = LabelContainer(name)) {
-    Labels& labels = LabelsOf(container);
-    labels.SetText(container, *labels.Find(name), text);
-  }
+  if (const HWND control = Control(name)) SetWindowTextW(control, text.c_str());
 }
 
 void Form1::CreateControls() {
@@ -134,7 +131,7 @@ void Form1::CreateControls() {
     switch (item.kind) {
       case ControlKind::Label:
       case ControlKind::Status:
-        AddLabel(item, container);
+        if (const HWND label = AddLabel(item, container, id++)) children_.push_back({item.name, label});
         break;
       case ControlKind::Picture: {
         const RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
@@ -157,21 +154,35 @@ void Form1::CreateControls() {
   }
 }
 
-void Form1::AddLabel(const LayoutRow& item, HWND container) {
+HWND Form1::AddLabel(const LayoutRow& item, HWND container, int id) {
   const bool status = item.kind == ControlKind::Status;
   const HFONT font = status ? statusFont_.get() : font_.get();
-  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
-  // As wide as its caption where the layout leaves the width open.
-  if (item.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, item.caption);
-  Label label{item.name, bounds, item.caption, font, status ? kStatusColour : CLR_INVALID,
-              static_cast<UINT>(status ? DT_CENTER : DT_LEFT)};
-  LabelsOf(container).Add(std::move(label));
+  const auto [bounds, textWidth] = LabelBounds(item, container, font);
+  const Label look{item.name, nullptr, font, status ? kStatusColour : CLR_INVALID,
+                   static_cast<UINT>(status ? DT_CENTER : DT_LEFT), textWidth};
+  return labels_.Add(look, container, bounds, item.caption, id);
 }
 
-void Form1::Paint(HDC dc) const {
-  DrawBitmap(dc, banner_.get(), bannerAt_.x, bannerAt_.y);
-  labels_.Paint(dc);
+// A label's window holds its whole caption: as wide as the caption where the layout leaves the width
+// open, and at least one line of its font high. It stops where a control of its row begins, as the
+// control covers that part in any case; its caption is still aligned in the full width.
+std::pair<RECT, int> Form1::LabelBounds(const LayoutRow& item, HWND container, HFONT font) const {
+  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
+  const SIZE caption = CaptionSize(container, font, item.caption);
+  if (item.width == 0) bounds.right = bounds.left + caption.cx;
+  bounds.bottom = std::max<LONG>(bounds.bottom, bounds.top + caption.cy);
+  const int textWidth = bounds.right - bounds.left;
+  for (const LayoutRow& other : ControlLayout()) {
+    if (!IsControlKind(other.kind) || !SameContainer(other.container, item.container)) continue;
+    const RECT r = TwipsToPixels(other.left, other.top, other.width, other.height, dpi_);
+    if (r.left > bounds.left && r.left < bounds.right && r.top < bounds.bottom && r.bottom > bounds.top) {
+      bounds.right = r.left;
+    }
+  }
+  return {bounds, textWidth};
 }
+
+void Form1::Paint(HDC dc) const { DrawBitmap(dc, banner_.get(), bannerAt_.x, bannerAt_.y); }
 
 HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
   using K = ControlKind;
@@ -206,7 +217,7 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
       return nullptr;  // labels, the banner and group boxes are not standard controls
   }
   RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
-  if (item.kind == K::Combo) bounds.bottom += kDroppedListHeight;
+  if (item.kind == K::Combo) bounds.bottom += MulDiv(kDroppedListHeight, static_cast<int>(dpi_), 96);
   const HWND control = CreateControl(container, className, item.caption, style, exStyle, bounds, id);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -449,6 +460,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ColourControl(reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+      if (labels_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case WM_DESTROY:
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);

@@ -32,9 +32,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
   bool Create(int showCommand);
 
-  // The control window of that name (Combo1, Text27, Frame2, ...), or nullptr. Labels have no window.
+  // The window of that name (Combo1, Text27, Frame2, Label1, ...), or nullptr.
   HWND Control(std::wstring_view name) const;
-  // The label of that name and the window that draws it, or nothing.
+  // The label of that name and the window it lies in, or nothing.
   struct LabelPlace {
     const Label* label = nullptr;
     HWND container = nullptr;
@@ -63,10 +63,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
-  void AddLabel(const struct LayoutRow& item, HWND container);
-  // The labels a container draws (the window's own, or a group box's), and which container has a label.
-  Labels& LabelsOf(HWND container);
-  HWND LabelContainer(std::wstring_view name) const;
+  HWND AddLabel(const struct LayoutRow& item, HWND container, int id);
+  // The label's window, and the width its caption is aligned in.
+  std::pair<RECT, int> LabelBounds(const struct LayoutRow& item, HWND container, HFONT font) const;
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);

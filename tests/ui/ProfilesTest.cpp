@@ -8,29 +8,20 @@
 #include "platform/CodePage.h"
 #include "platform/Window.h"
 #include "profiles/ProfileFile.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
-using test::Pump;
-
-class ProfilesTest : public ::testing::Test {
+class ProfilesTest : public test::WindowTest {
  protected:
-  void Start() {
-    form = std::make_unique<Form1>(wmi, starter, folder.path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    Pump(50);
-  }
   void Click(const wchar_t* button) {
     SendMessageW(form->Control(button), BM_CLICK, 0, 0);
     // Read before anything is pumped: a window of another test on the same display may take the
     // activation, and with it the focus, once X events are handled.
     focusAfterClick = GetFocus();
-    Pump(20);
+    test::Drain();
   }
   std::wstring Caption(const wchar_t* name) const { return WindowText(form->Control(name)); }
   std::wstring Status() const { return form->Text(L"Label1"); }
@@ -47,18 +38,6 @@ class ProfilesTest : public ::testing::Test {
       form->SetText(boxes[5], L"8.8.8.8");
     }
   }
-  bool Called(const std::wstring& prefix) const {
-    for (const std::wstring& line : *log) {
-      if (line.rfind(prefix, 0) == 0) return true;
-    }
-    return false;
-  }
-
-  test::TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  test::RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
   HWND focusAfterClick = nullptr;
   const wchar_t* const names[4] = {L"办公室", L"实验室", L"家", L"  "};
 };
@@ -76,7 +55,7 @@ TEST_F(ProfilesTest, WithoutAFileTheBoxesShowTheKeyNamesAndNoProfileApplies) {
     Click(profile.button);
     EXPECT_EQ(Status(), L"提示：IP地址格式错误！");
   }
-  EXPECT_FALSE(Called(L"Call ")) << "nothing reaches the adapter";
+  EXPECT_FALSE(Logged(L"Call ")) << "nothing reaches the adapter";
   EXPECT_FALSE(folder.Exists(L"IP.ini"));
 }
 
