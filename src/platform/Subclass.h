@@ -55,7 +55,7 @@ inline constexpr std::size_t kMaxProcSubclasses = 16;
 
 // Replaces hwnd's procedure with one that hands every message to `handler`. While the subclass is on,
 // the property `name` of the window holds the procedure it replaced (so it also marks the window as
-// subclassed). Returns that procedure; nullptr when no subclass was made (no window, another process's
+// subclassed). Returns that procedure; nullptr when no subclass was made (no window, another thread's
 // window, `name` already on the window, kMaxProcSubclasses on it), and the window is then unchanged.
 WNDPROC AddProcSubclass(HWND hwnd, const wchar_t* name, SubclassHandler handler);
 
