@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quilnet {
 
@@ -26,6 +27,12 @@ FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes);
 bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes);
 // False when the file is missing or cannot be deleted.
 bool RemoveFile(const std::wstring& path);
+// What a folder holds, without "." and "..": names and attributes, in the file system's order.
+struct FolderEntry {
+  std::wstring name;
+  unsigned long attributes;
+};
+std::vector<FolderEntry> FolderEntries(const std::wstring& folder);
 // Removes the folder with everything in it, read-only files too. False when the folder is still there.
 bool RemoveFolderTree(const std::wstring& folder);
 
