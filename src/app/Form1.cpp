@@ -68,9 +68,7 @@ Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
       dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded) {}
 
-Form1::~Form1() {
-  if (hwnd()) DestroyWindow(hwnd());
-}
+Form1::~Form1() { Destroy(); }
 
 bool Form1::Create(int showCommand) {
   background_ = MakeSolidBrush(kFormColour);
@@ -231,25 +229,25 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
 void Form1::Load() {
   const std::wstring script = FilePath(kScriptFile);
   // 1 to 3: the script file, new, from the template the window carries, held so until it has run.
-  Try([&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
+  Try(L"write HQ.bat", [&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
   // A list left by an earlier run is not this run's.
-  Try([&] { RemoveFile(FilePath(kNamesFile)); });
+  Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
   // 4: start it hidden, without waiting, in the program's own folder (where it writes its list); only a
   // script that this run wrote.
-  Try([&] {
+  Try(L"start HQ.bat", [&] {
     if (!scriptFile_) return;
     scriptProcess_ = starter_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + script + L"\"\"",
                                           folder_);
   });
   if (!scriptProcess_) scriptFile_.reset();
   // 5: the poll; its first tick comes after this sequence has ended.
-  Try([&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
+  Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
   // 6
-  Try([&] { GetMyIP(wmi_, *this); });
+  Try(L"GetMyIP", [&] { GetMyIP(wmi_, *this); });
   // 7: the clock.
-  Try([&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
+  Try(L"start Timer2", [&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
   // 8: the adapter list, then the first adapter's values through the selection handler.
-  Try([&] {
+  Try(L"fill Combo1", [&] {
     const HWND combo = Control(L"Combo1");
     for (const std::wstring& description : adapters_.Fill(wmi_)) {
       SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description.c_str()));
@@ -257,21 +255,21 @@ void Form1::Load() {
     if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
   });
   // 9: the compact size, height first.
-  Try([&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
+  Try(L"compact size", [&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
   // 10: the skin attaches here.
   // 11
-  Try([&] { SetText(L"Label1", L""); });
+  Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
   // 12: the profiles, then the captions that show their names.
-  Try([&] { LoadProfileBoxes(); });
-  Try([&] { ShowProfileNames(); });
+  Try(L"load IP.ini", [&] { LoadProfileBoxes(); });
+  Try(L"show profile names", [&] { ShowProfileNames(); });
 }
 
 void Form1::Unload() { DeleteGeneratedFiles(); }
 
 void Form1::DeleteGeneratedFiles() {
   scriptFile_.reset();
-  Try([&] { RemoveFile(FilePath(kScriptFile)); });
-  Try([&] { RemoveFile(FilePath(kNamesFile)); });
+  Try(L"delete HQ.bat", [&] { RemoveFile(FilePath(kScriptFile)); });
+  Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
 }
 
 void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
@@ -320,8 +318,8 @@ void Form1::OnCommand1Click() {
   bool valid = true;
   for (size_t p = 0; p < kProfileControls.size(); ++p) valid = AllValid(ProfileFields(p)) && valid;
   if (!valid) {
-    Try([&] { SetText(L"Label1", L"IP地址输入错误，保存失败！"); });
-    Try([&] { SetFocus(Control(L"Text6")); });
+    Try(L"report invalid address", [&] { SetText(L"Label1", L"IP地址输入错误，保存失败！"); });
+    Try(L"focus Text6", [&] { SetFocus(Control(L"Text6")); });
     return;
   }
   ProfileValues values;
@@ -330,13 +328,13 @@ void Form1::OnCommand1Click() {
   }
   // Captions follow the file: a save that did not reach it changes nothing on screen.
   bool saved = false;
-  Try([&] { saved = SaveProfiles(FilePath(kProfileFile), values); });
+  Try(L"save IP.ini", [&] { saved = SaveProfiles(FilePath(kProfileFile), values); });
   if (!saved) {
-    Try([&] { SetText(L"Label1", L"提示：保存失败，无法写入IP.ini！"); });
+    Try(L"report save failed", [&] { SetText(L"Label1", L"提示：保存失败，无法写入IP.ini！"); });
     return;
   }
-  Try([&] { ShowProfileNames(); });
-  Try([&] { SetText(L"Label1", L"提示：保存成功！"); });
+  Try(L"show profile names", [&] { ShowProfileNames(); });
+  Try(L"report saved", [&] { SetText(L"Label1", L"提示：保存成功！"); });
 }
 
 void Form1::OnCommand2Click() {
@@ -352,10 +350,10 @@ bool Form1::ChangeIP(const AddressFields& fields, const std::wstring& caption) {
 }
 
 void Form1::OnApplyClick(size_t profile) {
-  Try([&] { SetText(L"Label1", L""); });
+  Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
   // The caption is the name as last loaded or saved, not what the name box holds now.
   std::wstring caption;
-  Try([&] { caption = Text(kProfileControls[profile].button); });
+  Try(L"read the caption", [&] { caption = Text(kProfileControls[profile].button); });
   // Whatever keeps the switch from starting shows as its failure, never as nothing.
   HRESULT failure = E_UNEXPECTED;
   try {
@@ -368,7 +366,7 @@ void Form1::OnApplyClick(size_t profile) {
   } catch (...) {
     failure = FailureCode(std::current_exception());
   }
-  Try([&] { SetText(L"Label1", caption + SwitchFailure(failure)); });
+  Try(L"report the failure", [&] { SetText(L"Label1", caption + SwitchFailure(failure)); });
 }
 
 // Only the program sizes the window, so it is compact exactly when it has the compact width. The width
@@ -400,7 +398,7 @@ void Form1::OnTmrCheck() {
     scriptProcess_.reset();
     scriptFile_.reset();  // its script has ended; one that still runs keeps it held until shutdown
   }
-  Try([&] {
+  Try(L"fill Combo2", [&] {
     const HWND combo = Control(L"Combo2");
     for (const std::wstring& name : ReadConnectionNames(FilePath(kNamesFile))) {
       const std::wstring entry = ConnectionEntry(name);
@@ -413,7 +411,7 @@ void Form1::OnTmrCheck() {
 void Form1::OnCombo2Click() { SetText(L"Text25", NameOfEntry(Text(L"Combo2"))); }
 
 void Form1::OnZivududi1Click() {
-  Try([&] { SetText(L"Label1", dhcpRuns_.Start(hwnd(), folder_, Text(L"Text25"))); });
+  Try(L"switch to DHCP", [&] { SetText(L"Label1", dhcpRuns_.Start(hwnd(), folder_, Text(L"Text25"))); });
 }
 
 void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }

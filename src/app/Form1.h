@@ -107,7 +107,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   const Clock& clock_;
   std::wstring folder_;
   AdapterInventory adapters_;
-  UniqueHandle scriptFile_;  // HQ.bat, held unchangeable until its script has ended
+  UniqueFile scriptFile_;  // HQ.bat, held unchangeable until its script has ended
   UniqueHandle scriptProcess_;
   unsigned pollTicks_ = 0;
   bool namesRead_ = false;

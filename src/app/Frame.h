@@ -9,6 +9,7 @@ inline constexpr wchar_t kFrameClass[] = L"ThunderRT6Frame";
 
 class Frame final : public PaintedWindow {
  public:
+  ~Frame() override { Destroy(); }
   bool Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH background);
 
  private:

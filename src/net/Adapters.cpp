@@ -56,10 +56,10 @@ void GetMyIP(Wmi& wmi, AddressView& view) {
 
 std::vector<std::wstring> AdapterInventory::Fill(Wmi& wmi) {
   std::vector<std::wstring> descriptions;
-  Try([&] { service_ = wmi.Connect(WindowMoniker()); });
-  Try([&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
+  Try(L"connect to WMI", [&] { service_ = wmi.Connect(WindowMoniker()); });
+  Try(L"list adapters", [&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
   for (const auto& adapter : lastResult_) {
-    Try([&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
+    Try(L"read Description", [&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
   }
   return descriptions;
 }
@@ -68,15 +68,15 @@ void AdapterInventory::Select(const std::wstring& description, AddressView& view
   // A query that fails or finds nothing leaves no result set behind, and the boxes empty: the previous
   // adapter's values must not show beside this one.
   lastResult_.clear();
-  Try([&] {
+  Try(L"query adapter", [&] {
     if (service_) lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql);
   });
   std::wstring address, mac;
   for (const auto& adapter : lastResult_) {
     address.clear();
     mac.clear();
-    Try([&] { address = FirstIPv4(adapter->Get(L"IPAddress")); });
-    Try([&] { mac = adapter->Item(L"Macaddress", 0); });
+    Try(L"read IPAddress", [&] { address = FirstIPv4(adapter->Get(L"IPAddress")); });
+    Try(L"read MACAddress", [&] { mac = adapter->Item(L"Macaddress", 0); });
   }
   view.ShowAddress(address);
   view.ShowPhysicalAddress(mac);
