@@ -66,7 +66,7 @@ void FitComboField(HWND combo, int height) {
 
 Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
-      dhcpRuns_(starter, kDhcpCommandEnded) {}
+      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -228,13 +228,18 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
 // The start-up sequence. Each step that fails is abandoned and the next one runs.
 void Form1::Load() {
   const std::wstring script = FilePath(kScriptFile);
-  // 1 to 3: the script file, from the template the window carries.
-  Try(L"write HQ.bat", [&] { WriteFileBytes(script, ToCodePage(Text(L"Text26"), kGbk)); });
-  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list).
+  // 1 to 3: the script file, new, from the template the window carries, held so until it has run.
+  Try(L"write HQ.bat", [&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
+  // A list left by an earlier run is not this run's.
+  Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
+  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list); only a
+  // script that this run wrote.
   Try(L"start HQ.bat", [&] {
+    if (!scriptFile_) return;
     scriptProcess_ = starter_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + script + L"\"\"",
                                           folder_);
   });
+  if (!scriptProcess_) scriptFile_.reset();
   // 5: the poll; its first tick comes after this sequence has ended.
   Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
   // 6
@@ -262,6 +267,7 @@ void Form1::Load() {
 void Form1::Unload() { DeleteGeneratedFiles(); }
 
 void Form1::DeleteGeneratedFiles() {
+  scriptFile_.reset();
   Try(L"delete HQ.bat", [&] { RemoveFile(FilePath(kScriptFile)); });
   Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
 }
@@ -339,17 +345,28 @@ void Form1::OnCommand2Click() {
   SetFocus(Control(L"Text6"));
 }
 
-std::wstring Form1::ChangeIP(const AddressFields& fields) { return SwitchReport(wmi_, Text(L"Combo1"), fields); }
+bool Form1::ChangeIP(const AddressFields& fields, const std::wstring& caption) {
+  return applies_.Start(hwnd(), caption, Text(L"Combo1"), fields);
+}
 
 void Form1::OnApplyClick(size_t profile) {
   Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
-  const AddressFields fields = ProfileFields(profile);
-  if (!AllValid(fields)) {
-    Try(L"report invalid address", [&] { SetText(L"Label1", L"提示：IP地址格式错误！"); });
-    return;
-  }
   // The caption is the name as last loaded or saved, not what the name box holds now.
-  Try(L"ChangeIP", [&] { SetText(L"Label1", Text(kProfileControls[profile].button) + ChangeIP(fields)); });
+  std::wstring caption;
+  Try(L"read the caption", [&] { caption = Text(kProfileControls[profile].button); });
+  // Whatever keeps the switch from starting shows as its failure, never as nothing.
+  HRESULT failure = E_UNEXPECTED;
+  try {
+    const AddressFields fields = ProfileFields(profile);
+    if (!AllValid(fields)) {
+      SetText(L"Label1", L"提示：IP地址格式错误！");
+      return;
+    }
+    if (ChangeIP(fields, caption)) return;  // the outcome comes as kApplyEnded
+  } catch (...) {
+    failure = FailureCode(std::current_exception());
+  }
+  Try(L"report the failure", [&] { SetText(L"Label1", caption + SwitchFailure(failure)); });
 }
 
 // Only the program sizes the window, so it is compact exactly when it has the compact width. The width
@@ -377,7 +394,10 @@ void Form1::OnTmrCheck() {
   if (scriptProcess_ && !starter_.ExitCode(scriptProcess_.get()) && ++pollTicks_ < kMaxPollTicks) return;
   KillTimer(hwnd(), kTmrCheck);
   namesRead_ = true;  // once a start: the list is never filled again
-  scriptProcess_.reset();
+  if (!scriptProcess_ || starter_.ExitCode(scriptProcess_.get())) {
+    scriptProcess_.reset();
+    scriptFile_.reset();  // its script has ended; one that still runs keeps it held until shutdown
+  }
   Try(L"fill Combo2", [&] {
     const HWND combo = Control(L"Combo2");
     for (const std::wstring& name : ReadConnectionNames(FilePath(kNamesFile))) {
@@ -455,6 +475,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDhcpCommandEnded:
       if (const auto text = dhcpRuns_.Ended(wParam)) SetText(L"Label1", *text);
       return 0;
+    case kApplyEnded:
+      if (const auto text = applies_.Ended(wParam)) SetText(L"Label1", *text);
+      return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
@@ -464,6 +487,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (labels_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
     case WM_DESTROY:
+      applies_.Stop();
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);
       Unload();

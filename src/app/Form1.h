@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ApplyRuns.h"
 #include "app/DhcpRuns.h"
 #include "app/Frame.h"
 #include "app/Labels.h"
@@ -51,6 +52,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   static constexpr UINT_PTR kTimer2 = 2;
   // A netsh process of the DHCP switch has ended.
   static constexpr UINT kDhcpCommandEnded = WM_APP + 4;
+  // A switch of an apply button has ended.
+  static constexpr UINT kApplyEnded = WM_APP + 5;
   // The poll waits at most this many ticks for the script to end, then reads what there is.
   static constexpr unsigned kMaxPollTicks = 30;
 
@@ -85,7 +88,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand1Click();
   void OnCommand2Click();
   void OnApplyClick(size_t profile);
-  std::wstring ChangeIP(const AddressFields& fields);
+  // Queues the switch for the selected adapter; false when it could not be queued.
+  bool ChangeIP(const AddressFields& fields, const std::wstring& caption);
   AddressFields ProfileFields(size_t profile) const;
   void OnCommand4Click();
   void OnTimer2();
@@ -103,10 +107,12 @@ class Form1 final : public PaintedWindow, private AddressView {
   const Clock& clock_;
   std::wstring folder_;
   AdapterInventory adapters_;
+  UniqueFile scriptFile_;  // HQ.bat, held unchangeable until its script has ended
   UniqueHandle scriptProcess_;
   unsigned pollTicks_ = 0;
   bool namesRead_ = false;
   DhcpRuns dhcpRuns_;
+  ApplyRuns applies_;
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;

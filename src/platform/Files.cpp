@@ -96,6 +96,21 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
   return placed;
 }
 
+UniqueFile WriteHeldFile(const std::wstring& path, std::string_view bytes) {
+  if (bytes.size() > MAXDWORD) return UniqueFile();
+  DeleteFileW(path.c_str());
+  // CREATE_NEW never opens what is there: a name that could not be freed fails here.
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) return file;
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size()) {
+    return UniqueFile();
+  }
+  return file;
+}
+
 bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
 std::vector<FolderEntry> FolderEntries(const std::wstring& folder) {

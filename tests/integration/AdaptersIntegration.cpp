@@ -17,6 +17,7 @@
 #include "platform/CodePage.h"
 #include "platform/Handles.h"
 #include "platform/Process.h"
+#include "support/Pump.h"
 #include "support/FormFixture.h"
 
 namespace quilnet {
@@ -121,6 +122,7 @@ TEST_F(AdaptersInNamespace, ApplyingAProfileReportsTheOutcomeOfTheRealMethods) {
 
   Pick(0);
   Click(L"Command10");
+  test::PumpUntil([&] { return !form->Text(L"Label1").empty(); }, 20000);  // from the worker thread
   const std::wstring status = form->Text(L"Label1");
   EXPECT_EQ(status.rfind(L"实验切换失败！（0x", 0), 0u) << Utf8(status);
   EXPECT_EQ(status.back(), L'）') << Utf8(status);

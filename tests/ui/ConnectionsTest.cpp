@@ -103,8 +103,8 @@ TEST_F(ConnectionsTest, WithoutAScriptTheFirstTickReadsAndOneThatDoesNotEndIsWai
 
   form.reset();          // (its end deletes network.txt)
   starter.fail = false;  // now a script that never ends
-  folder.Write(L"network.txt", Gbk(L"本地连接") + "\r\n");
   Start(starter);
+  folder.Write(L"network.txt", Gbk(L"本地连接") + "\r\n");
   for (unsigned i = 1; i < Form1::kMaxPollTicks; ++i) Tick();
   EXPECT_EQ(Entries(), Names{});
   Tick();

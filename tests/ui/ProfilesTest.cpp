@@ -25,6 +25,11 @@ class ProfilesTest : public test::WindowTest {
   }
   std::wstring Caption(const wchar_t* name) const { return WindowText(form->Control(name)); }
   std::wstring Status() const { return form->Text(L"Label1"); }
+  // An apply's outcome arrives from its worker thread.
+  std::wstring Applied() const {
+    test::PumpUntil([&] { return !Status().empty(); }, 20000);
+    return Status();
+  }
   // Every address box of every profile valid; names as given.
   void FillValid(const wchar_t* const names[4]) {
     for (size_t p = 0; p < 4; ++p) {
@@ -142,7 +147,7 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   form->SetText(L"Text2", L"renamed, not saved");
   log->clear();
   Click(L"Command11");
-  EXPECT_EQ(Status(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功");
+  EXPECT_EQ(Applied(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功");
   EXPECT_EQ(*log, (test::CallLog{
                       L"Connect winmgmts:\\\\.\\root\\cimv2",
                       L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'",
@@ -155,17 +160,17 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   form->SetText(L"Text24", L"172.16.0.9");
   log->clear();
   Click(L"Command13");
-  EXPECT_EQ(Status(), L"  切换成功");
+  EXPECT_EQ(Applied(), L"  切换成功");
   ASSERT_EQ(log->size(), 5u);
   EXPECT_EQ((*log)[2], L"Call EnableStatic [\"172.16.0.9\"] [\"255.255.255.0\"]");
 
   wmi.failOn = {L"Call SetGateways [\"10.0.1.1\"] [1:I2]"};
   Click(L"Command10");
-  EXPECT_EQ(Status(), L"办公室切换失败！（0x80041017）");
+  EXPECT_EQ(Applied(), L"办公室切换失败！（0x80041017）");
 
   SendMessageW(form->Control(L"Combo1"), CB_RESETCONTENT, 0, 0);
   Click(L"Command10");
-  EXPECT_EQ(Status(), L"办公室切换失败！（未找到网卡）");
+  EXPECT_EQ(Applied(), L"办公室切换失败！（未找到网卡）");
 }
 
 }  // namespace
