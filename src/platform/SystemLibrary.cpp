@@ -4,17 +4,27 @@
 
 namespace quilnet {
 
-FARPROC SystemLibraryProc(const wchar_t* library, const char* function) noexcept {
-  HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!module) {
-    // Systems without the search flags refuse it: name the file by its full system path instead.
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    const std::wstring path = std::wstring(folder, length) + L"\\" + library;
-    module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+void RestrictLibrarySearchToSystemFolder() noexcept {
+  // A system without it still drops the current folder from the search.
+  if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
+  // Libraries that the platform's own code loads by name on our behalf, where not every loader keeps to
+  // the restriction (Wine's theme library, painting a drop-down list, took msimg32 from the program's
+  // folder): loaded now from the system folder, so that a later load by name finds them loaded.
+  for (const wchar_t* name : {L"msimg32.dll"}) SystemLibrary(name);
+}
+
+HMODULE SystemLibrary(const wchar_t* name) noexcept {
+  wchar_t folder[MAX_PATH];
+  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  try {
+    // By full path, so that a library of that name that is already loaded from elsewhere is not reused;
+    // its own dependencies come from the system folder too.
+    const std::wstring path = std::wstring(folder, n) + L"\\" + name;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  } catch (...) {
+    return nullptr;
   }
-  return module ? GetProcAddress(module, function) : nullptr;
 }
 
 }  // namespace quilnet

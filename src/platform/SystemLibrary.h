@@ -1,18 +1,25 @@
 #pragma once
-// Functions of system DLLs that the program does not import at load time. They are looked up on first
-// use in the system folder only: the program runs elevated from folders that others may be able to
-// write, and a DLL found beside it would run with its rights.
+// Libraries from the system folder only. The program runs elevated from a folder that others may be able to
+// write, so no library is ever taken from its own folder or the current one.
 #include <windows.h>
 
 namespace quilnet {
 
-// The address of `function` in `library` (a bare file name such as L"msimg32.dll") loaded from the
-// system folder; nullptr when either is missing. The library stays loaded for the life of the process.
-FARPROC SystemLibraryProc(const wchar_t* library, const char* function) noexcept;
+// Limits every later library search of the process, the platform's own on our behalf included, to the
+// system folder. Called first thing, before anything could load a library by name.
+void RestrictLibrarySearchToSystemFolder() noexcept;
 
-template <class Fn>
-Fn SystemLibraryFunction(const wchar_t* library, const char* function) noexcept {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(SystemLibraryProc(library, function)));
+// A library of the system folder that is not among the platform's known DLLs (msimg32, oleacc, iphlpapi),
+// loaded on first use rather than as an import, so that it never comes from the program's folder.
+// Loaded once and kept for the life of the process; nullptr when the system has none of that name.
+HMODULE SystemLibrary(const wchar_t* name) noexcept;
+
+// A function of such a library, or nullptr: msimg32's AlphaBlend, comctl32's _TrackMouseEvent, ...
+//   auto blend = SystemFunction<decltype(&AlphaBlend)>(L"msimg32.dll", "AlphaBlend");
+template <class Function>
+Function SystemFunction(const wchar_t* library, const char* name) noexcept {
+  const HMODULE module = SystemLibrary(library);
+  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
 }  // namespace quilnet

@@ -180,19 +180,8 @@ TEST(ProfileFile, SaveKeepsForeignLinesAndLineEndsAndAddsWhatIsMissing) {
 }
 
 bool OnlyFile(const test::TestFolder& folder, const wchar_t* name) {
-  WIN32_FIND_DATAW entry;
-  int count = 0;
-  bool found = false;
-  const HANDLE find = FindFirstFileW((folder.path() + L"\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  do {
-    const std::wstring n = entry.cFileName;
-    if (n == L"." || n == L"..") continue;
-    ++count;
-    found = found || n == name;
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
-  return found && count == 1;
+  const std::vector<FolderEntry> entries = FolderEntries(folder.path());
+  return entries.size() == 1 && entries[0].name == name;
 }
 
 TEST(ProfileFile, SaveThatCannotCompleteLeavesTheOldFileAsItWas) {
@@ -209,8 +198,8 @@ TEST(ProfileFile, SaveThatCannotCompleteLeavesTheOldFileAsItWas) {
 
   {
     // Held open by someone who lets nobody read it: rewriting it would lose what we could not read.
-    UniqueHandle held(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    const UniqueFile held(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     EXPECT_FALSE(SaveProfiles(path, Sample()));
   }
   EXPECT_EQ(folder.Read(L"IP.ini"), old);

@@ -308,7 +308,7 @@ TEST(SkinLibraries, SystemFunctionsResolveFromTheSystemFolderOrNotAtAll) {
                {L"msimg32.dll", "AlphaBlend", true},
                {L"msimg32.dll", "NoSuchFunction", false},
                {L"quilnet-no-such-library.dll", "TransparentBlt", false}};
-  for (const auto& c : cases) EXPECT_EQ(SystemLibraryProc(c.library, c.function) != nullptr, c.found) << c.function;
+  for (const auto& c : cases) EXPECT_EQ(SystemFunction<FARPROC>(c.library, c.function) != nullptr, c.found) << c.function;
 }
 
 }  // namespace
