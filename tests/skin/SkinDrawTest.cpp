@@ -14,12 +14,12 @@ namespace quilnet::skin::test {
 namespace {
 
 // Every pixel of `target` outside the box still holds the sentinel.
-void ExpectUntouchedOutside(const MemorySurface& target, const Box& box) {
+void ExpectUntouchedOutside(const Canvas& target, const Box& box) {
   for (int y = 0; y < target.height(); ++y) {
     for (int x = 0; x < target.width(); ++x) {
       const bool inside = x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
       if (!inside) {
-        ASSERT_EQ(SkinTest::At(target, x, y), kSentinel) << "(" << x << ", " << y << ")";
+        ASSERT_EQ(target.At(x, y), kSentinel) << "(" << x << ", " << y << ")";
       }
     }
   }
@@ -29,12 +29,12 @@ TEST_F(SkinTest, NineGridWithoutMarginsIsOneStretchOfTheWholeSource) {
   const Box from = ButtonTile(kHot);
   // Shrinking drops whole rows and columns: no colour appears that the tile does not have.
   for (const Box& to : {Box{0, 0, 75, 23}, Box{0, 0, 7, 21}, Box{0, 0, 30, 90}, Box{0, 0, 5, 9}}) {
-    MemorySurface drawn = Target(to.width, to.height), stretched = Target(to.width, to.height);
+    Canvas drawn(to.width, to.height), stretched(to.width, to.height);
     SetStretchBltMode(stretched.dc(), COLORONCOLOR);
     DrawNineGrid(drawn.dc(), to, skin_.ButtonSkin(), from, {});
     StretchBlt(stretched.dc(), 0, 0, to.width, to.height, skin_.ButtonSkin(), from.x, from.y, from.width, from.height, SRCCOPY);
     for (int y = 0; y < to.height; ++y) {
-      for (int x = 0; x < to.width; ++x) ASSERT_EQ(At(drawn, x, y), At(stretched, x, y)) << to.width << "x" << to.height << " (" << x << ", " << y << ")";
+      for (int x = 0; x < to.width; ++x) ASSERT_EQ(drawn.At(x, y), stretched.At(x, y)) << to.width << "x" << to.height << " (" << x << ", " << y << ")";
     }
   }
 }
@@ -42,10 +42,10 @@ TEST_F(SkinTest, NineGridWithoutMarginsIsOneStretchOfTheWholeSource) {
 TEST_F(SkinTest, ButtonTileAt75x23KeepsItsCornersAndStretchesOnlyTheMiddle) {
   HDC button = skin_.ButtonSkin();
   const Box to{5, 4, 75, 23};
-  MemorySurface target = Target(85, 31);
+  Canvas target(85, 31);
   DrawNineGrid(target.dc(), to, button, ButtonTile(kNormal), kButtonMargins);
   ExpectUntouchedOutside(target, to);
-  const auto at = [&](int x, int y) { return At(target, to.x + x, to.y + y); };
+  const auto at = [&](int x, int y) { return target.At(to.x + x, to.y + y); };
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 3; ++x) {
       EXPECT_EQ(at(x, y), At(button, x, y)) << "top left " << x << "," << y;
@@ -97,7 +97,9 @@ TEST_F(SkinTest, TransparentCopiesLeaveEveryKeyPixelAndCopyTheRestExactly) {
   };
   for (const Case& c : cases) {
     const Box to{3, 2, c.from.width, c.from.height};
-    MemorySurface before = Target(24, 28, kSentinel, true), target = Target(24, 28, kSentinel, true);
+    Canvas before(24, 28), target(24, 28);
+    Pattern(before);
+    Pattern(target);
     if (c.nine) {
       DrawNineGrid(target.dc(), to, c.source, c.from, kOptionMargins, kKeyColour);
     } else {
@@ -108,9 +110,9 @@ TEST_F(SkinTest, TransparentCopiesLeaveEveryKeyPixelAndCopyTheRestExactly) {
       for (int x = 0; x < 24; ++x) {
         const bool inside = x >= to.x && x < to.x + to.width && y >= to.y && y < to.y + to.height;
         const COLORREF source = inside ? At(c.source, c.from.x + x - to.x, c.from.y + y - to.y) : kKeyColour;
-        const COLORREF expected = source == kKeyColour ? At(before, x, y) : source;
+        const COLORREF expected = source == kKeyColour ? before.At(x, y) : source;
         kept += inside && source == kKeyColour;
-        ASSERT_EQ(At(target, x, y), expected) << c.name << " (" << x << ", " << y << ")";
+        ASSERT_EQ(target.At(x, y), expected) << c.name << " (" << x << ", " << y << ")";
       }
     }
     EXPECT_GT(kept, 0) << c.name;
@@ -118,17 +120,17 @@ TEST_F(SkinTest, TransparentCopiesLeaveEveryKeyPixelAndCopyTheRestExactly) {
 }
 
 TEST_F(SkinTest, StretchedDiscKeepsItsKeyOutsideAndItsCornersUnscaled) {
-  MemorySurface target = Target(20, 20);
+  Canvas target(20, 20);
   DrawNineGrid(target.dc(), {0, 0, 20, 20}, skin_.OptionSkin(), OptionTile(kHot), kOptionMargins, kKeyColour);
   for (int y = 0; y < 5; ++y) {
     for (int x = 0; x < 5; ++x) {
       const COLORREF source = At(skin_.OptionSkin(), x, 13 + y);
-      EXPECT_EQ(At(target, x, y), source == kKeyColour ? kSentinel : source) << x << "," << y;
+      EXPECT_EQ(target.At(x, y), source == kKeyColour ? kSentinel : source) << x << "," << y;
       const COLORREF mirrored = At(skin_.OptionSkin(), 8 + x, 13 + 8 + y);
-      EXPECT_EQ(At(target, 15 + x, 15 + y), mirrored == kKeyColour ? kSentinel : mirrored) << x << "," << y;
+      EXPECT_EQ(target.At(15 + x, 15 + y), mirrored == kKeyColour ? kSentinel : mirrored) << x << "," << y;
     }
   }
-  EXPECT_NE(At(target, 10, 10), kSentinel);
+  EXPECT_NE(target.At(10, 10), kSentinel);
 }
 
 TEST(SkinGeometry, RoundsHalfToEvenAndCentresByIt) {
@@ -161,34 +163,34 @@ TEST(SkinGeometry, MouseCoordinatesAreSignedWordsOfLParam) {
 
 TEST_F(SkinTest, BoxesFillFrameAndFocusExactlyTheirRectangle) {
   const Box box{2, 3, 6, 4};
-  MemorySurface fill = Target(12, 10), frame = Target(12, 10), focus = Target(12, 10), system = Target(12, 10);
+  Canvas fill(12, 10), frame(12, 10), focus(12, 10), system(12, 10);
   FillBox(fill.dc(), box, 0xD5A554);
   FrameBox(frame.dc(), box, 0xE9CFA4);
   FocusBox(focus.dc(), box);
   FillBox(system.dc(), box, 0x80000000 | COLOR_HIGHLIGHT);
-  for (const MemorySurface* target : {&fill, &frame, &focus, &system}) ExpectUntouchedOutside(*target, box);
+  for (const Canvas* target : {&fill, &frame, &focus, &system}) ExpectUntouchedOutside(*target, box);
   int focused = 0;
   for (int y = box.y; y < box.y + box.height; ++y) {
     for (int x = box.x; x < box.x + box.width; ++x) {
       const bool edge = x == box.x || y == box.y || x == box.x + box.width - 1 || y == box.y + box.height - 1;
-      EXPECT_EQ(At(fill, x, y), 0xD5A554u);
-      EXPECT_EQ(At(system, x, y), GetSysColor(COLOR_HIGHLIGHT));
-      EXPECT_EQ(At(frame, x, y), edge ? 0xE9CFA4 : kSentinel) << x << "," << y;
+      EXPECT_EQ(fill.At(x, y), 0xD5A554u);
+      EXPECT_EQ(system.At(x, y), GetSysColor(COLOR_HIGHLIGHT));
+      EXPECT_EQ(frame.At(x, y), edge ? 0xE9CFA4 : kSentinel) << x << "," << y;
       if (!edge) {
-        EXPECT_EQ(At(focus, x, y), kSentinel);
+        EXPECT_EQ(focus.At(x, y), kSentinel);
       }
-      focused += At(focus, x, y) != kSentinel;
+      focused += focus.At(x, y) != kSentinel;
     }
   }
   EXPECT_GT(focused, 0);
   FocusBox(focus.dc(), box);  // a second focus rectangle takes the first away
   for (int y = 0; y < 10; ++y) {
-    for (int x = 0; x < 12; ++x) EXPECT_EQ(At(focus, x, y), kSentinel);
+    for (int x = 0; x < 12; ++x) EXPECT_EQ(focus.At(x, y), kSentinel);
   }
 }
 
 TEST_F(SkinTest, NothingIsDrawnForEmptyBoxesOrMissingContexts) {
-  MemorySurface target = Target(10, 10);
+  Canvas target(10, 10);
   for (const Box& box : {Box{0, 0, 0, 5}, Box{0, 0, 5, 0}, Box{0, 0, -4, 5}}) {
     FillBox(target.dc(), box, 0);
     FrameBox(target.dc(), box, 0);
@@ -234,7 +236,7 @@ TEST(SkinWindows, BoxAndBorderComeFromTheOuterAndClientRectangles) {
 }
 
 TEST_F(SkinTest, LabelsStayInsideTheirBox) {
-  MemorySurface target = Target(60, 30);
+  Canvas target(60, 30);
   SetBkMode(target.dc(), TRANSPARENT);
   SetTextColor(target.dc(), 0);
   const Box box{4, 5, 40, 18};
@@ -242,7 +244,7 @@ TEST_F(SkinTest, LabelsStayInsideTheirBox) {
   ExpectUntouchedOutside(target, box);
   int inked = 0;
   for (int y = box.y; y < box.y + box.height; ++y) {
-    for (int x = box.x; x < box.x + box.width; ++x) inked += At(target, x, y) == 0;
+    for (int x = box.x; x < box.x + box.width; ++x) inked += target.At(x, y) == 0;
   }
   EXPECT_GT(inked, 0);
 }
@@ -257,7 +259,7 @@ long GdiObjectCount() {
 }
 
 TEST_F(SkinTest, NoPrimitiveLeavesAnObjectBehind) {
-  MemorySurface target = Target(80, 30);
+  Canvas target(80, 30);
   const std::vector<std::pair<const char*, std::function<void()>>> work = {
       {"FillBox", [&] { FillBox(target.dc(), {1, 1, 20, 10}, 0xD5A554); }},
       {"FrameBox", [&] { FrameBox(target.dc(), {1, 1, 20, 10}, 0x80000000 | COLOR_WINDOW); }},
@@ -276,10 +278,10 @@ TEST_F(SkinTest, NoPrimitiveLeavesAnObjectBehind) {
     EXPECT_EQ(GdiObjectCount(), before) << name;
   }
   // And the bitmaps still draw right.
-  MemorySurface after = Target(7, 21);
+  Canvas after(7, 21);
   DrawNineGrid(after.dc(), {0, 0, 7, 21}, skin_.ButtonSkin(), ButtonTile(0), kButtonMargins);
-  EXPECT_EQ(At(after, 0, 0), 0xF9E1BFu);
-  EXPECT_EQ(At(after, 3, 17), 0xEAD0B1u);
+  EXPECT_EQ(after.At(0, 0), 0xF9E1BFu);
+  EXPECT_EQ(after.At(3, 17), 0xEAD0B1u);
 }
 
 // msimg32 is not a known DLL: a load-time import would be looked for beside the program first.
