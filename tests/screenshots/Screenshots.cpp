@@ -1,7 +1,7 @@
 // Pictures of the real window in its two sizes, for reading the layout by eye.
 //   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
 // Writes OUTDIR\window-compact.png, window-expanded.png, and window-status.png (compact, with a sample
-// status text, which the start-up sequence leaves empty).
+// status text, which the start-up sequence leaves empty), and the skin's bitmaps (SkinPictures.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "SkinPictures.h"
 #include "app/Form1.h"
 #include "profiles/ProfileFile.h"
 #include "platform/CodePage.h"
@@ -75,7 +76,7 @@ int Run(const std::wstring& outFolder) {
   SetCursorPos(0, 0);
   window.form->SetText(L"Label1", L"提示：IP地址格式错误！");
   if (!Shoot(window.hwnd(), outFolder, L"window-status.png")) return 1;
-  return 0;
+  return ShootSkinBitmaps(outFolder) ? 0 : 1;
 }
 
 }  // namespace
