@@ -292,8 +292,10 @@ LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next) 
     case WM_PRINTCLIENT:
     case WM_SETTEXT:
     case WM_SETFONT:
+    case BM_SETSTYLE:
       // A copy of a button's picture shows its image, as its paint does; a new caption or font goes
-      // into its images.
+      // into its images; a skinned button stays owner-drawn when its type is set (a dialog making it
+      // its default button).
       if (FamilyOf(window) == Family::PushButton) return ButtonMessage(Routed{message, next, Family::PushButton});
       return next();
     default:

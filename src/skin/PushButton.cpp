@@ -212,6 +212,14 @@ LRESULT ButtonMessage(const Routed& routed) {
         OnTimer(button);
       }
       return routed.Default();
+    case BM_SETSTYLE: {
+      if (!Skinned(button)) return routed.Default();
+      // The type asked for is what the button gets back when the skin lets go of it.
+      const auto type = static_cast<LONG_PTR>(message.wParam & BS_TYPEMASK);
+      WriteProp(button, kOldStyle, (ReadProp(button, kOldStyle) & ~LONG_PTR{BS_TYPEMASK}) | type);
+      if (type & kNotPushTypes) return routed.Default();
+      return routed.next(BM_SETSTYLE, (message.wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, message.lParam);
+    }
     case WM_KEYUP:
       if (message.wParam != VK_SPACE) return routed.Default();
       break;
