@@ -18,20 +18,6 @@ MemorySurface& MemorySurface::operator=(MemorySurface&& other) noexcept {
   return *this;
 }
 
-MemorySurface::Handles MemorySurface::Release() noexcept {
-  const Handles handles{dc_.release(), bitmap_.release()};
-  bits_ = nullptr;
-  width_ = height_ = 0;
-  return handles;
-}
-
-MemorySurface MemorySurface::Adopt(HDC dc, HBITMAP bitmap) noexcept {
-  MemorySurface surface;
-  surface.bitmap_.reset(bitmap);
-  surface.dc_.reset(dc);
-  return surface;
-}
-
 MemorySurface MemorySurface::Create(int width, int height) {
   MemorySurface surface;
   if (width <= 0 || height <= 0) return surface;

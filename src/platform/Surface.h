@@ -20,15 +20,6 @@ class MemorySurface {
   // By hand: the default would delete the old bitmap while the old DC still holds it.
   MemorySurface& operator=(MemorySurface&& other) noexcept;
 
-  // For a surface whose handles must live where only raw handles fit (a window property): Release hands
-  // them over, the bitmap still selected, and Adopt takes them back so that they are deleted together.
-  struct Handles {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-  };
-  Handles Release() noexcept;
-  static MemorySurface Adopt(HDC dc, HBITMAP bitmap) noexcept;
-
   explicit operator bool() const noexcept { return static_cast<bool>(dc_); }
   HDC dc() const noexcept { return dc_.get(); }
   HBITMAP bitmap() const noexcept { return bitmap_.get(); }

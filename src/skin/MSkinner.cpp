@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/SystemLibrary.h"
+#include "skin/PushButton.h"
 #include "skin/Routing.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinProps.h"
@@ -147,11 +148,10 @@ void Repaint(HWND window) {
 
 // ---- Dispatch ----
 
-LRESULT Route(const WindowMessage& message, const NextProcedure& next) {
-  const Routed routed{message, next, FamilyOf(message.hwnd)};
-  if (routed.family == Family::PushButton && message.message != WM_NCPAINT &&
-      message.message != WM_WINDOWPOSCHANGING) {
-    return ButtonMessage(routed);
+LRESULT Route(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
+  const Routed routed{message, next, family};
+  if (family == Family::PushButton && message.message != WM_NCPAINT && message.message != WM_WINDOWPOSCHANGING) {
+    return button ? ButtonMessage(routed, *button) : ButtonMessage(routed);
   }
   return ControlMessage(routed);
 }
@@ -168,6 +168,56 @@ void RefreshGroup(HWND window) {
   if (!IsWindow(window)) return;  // the click closed it
   const HWND parent = GetParent(window);
   EnumChildWindows(parent ? parent : window, RefreshChecks, 0);
+}
+
+LRESULT Dispatch(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
+  const HWND window = message.hwnd;
+  if (!window) return 0;
+  switch (message.message) {
+    case WM_DESTROY:
+      DetachWindow(window);
+      return next();
+    case WM_ACTIVATE:
+      OnActivate(window, reinterpret_cast<HWND>(message.lParam));
+      return next();
+    case WM_ENTERIDLE:
+    case WM_CTLCOLORLISTBOX: {
+      // The dialog or menu that makes this window idle, the list that asks it for colours.
+      const LRESULT result = next();
+      if (message.lParam) AttachWindow(reinterpret_cast<HWND>(message.lParam));
+      return result;
+    }
+    case WM_SIZE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_PAINT:
+    case WM_WINDOWPOSCHANGING:
+    case WM_NCPAINT:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_TIMER:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSELEAVE:
+      return Route(message, next, family, button);
+    case WM_LBUTTONUP: {
+      const LRESULT result = Route(message, next, family, button);
+      RefreshGroup(window);
+      return result;
+    }
+    case WM_PRINTCLIENT:
+    case WM_SETTEXT:
+    case WM_SETFONT:
+    case BM_SETSTYLE:
+      // A copy of a button's picture shows its image, as its paint does; a new caption or font goes
+      // into its images; a skinned button stays owner-drawn when its type is set (a dialog making it
+      // its default button).
+      return family == Family::PushButton ? Route(message, next, family, button) : next();
+    default:
+      return next();
+  }
 }
 
 }  // namespace
@@ -230,7 +280,12 @@ int AttachWindow(HWND window) {
   const Family family = FamilyOf(window);
   if (family == Family::Form) EnumChildWindows(window, AttachEach, 0);
   Prepare(window, family);
-  if (!AddProcSubclass(window, kProcAddr, SkinWindowProc)) {
+  // The family, and a button's state, go with the handler: no lookup on each message.
+  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(window) : nullptr;
+  const auto handler = [family, button](const WindowMessage& message, const NextProcedure& next) {
+    return Dispatch(message, next, family, button.get());
+  };
+  if (!AddProcSubclass(window, kProcAddr, handler)) {
     Release(window, family);
     return 0;
   }
@@ -251,56 +306,9 @@ int DetachWindow(HWND window) {
 }
 
 LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next) {
-  const HWND window = message.hwnd;
-  if (!window) return 0;
-  // Let go of meanwhile: the window's own procedure answers.
-  if (!Attached(window)) return next();
-  switch (message.message) {
-    case WM_DESTROY:
-      DetachWindow(window);
-      return next();
-    case WM_ACTIVATE:
-      OnActivate(window, reinterpret_cast<HWND>(message.lParam));
-      return next();
-    case WM_ENTERIDLE:
-    case WM_CTLCOLORLISTBOX: {
-      // The dialog or menu that makes this window idle, the list that asks it for colours.
-      const LRESULT result = next();
-      if (message.lParam) AttachWindow(reinterpret_cast<HWND>(message.lParam));
-      return result;
-    }
-    case WM_SIZE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_PAINT:
-    case WM_WINDOWPOSCHANGING:
-    case WM_NCPAINT:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_TIMER:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_MOUSELEAVE:
-      return Route(message, next);
-    case WM_LBUTTONUP: {
-      const LRESULT result = Route(message, next);
-      RefreshGroup(window);
-      return result;
-    }
-    case WM_PRINTCLIENT:
-    case WM_SETTEXT:
-    case WM_SETFONT:
-    case BM_SETSTYLE:
-      // A copy of a button's picture shows its image, as its paint does; a new caption or font goes
-      // into its images; a skinned button stays owner-drawn when its type is set (a dialog making it
-      // its default button).
-      if (FamilyOf(window) == Family::PushButton) return ButtonMessage(Routed{message, next, Family::PushButton});
-      return next();
-    default:
-      return next();
-  }
+  const Family family = FamilyOf(message.hwnd);
+  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(message.hwnd) : nullptr;
+  return Dispatch(message, next, family, button.get());
 }
 
 int AttachedWindowCount() noexcept { return module.attached; }

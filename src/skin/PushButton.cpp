@@ -1,6 +1,7 @@
 #include "skin/PushButton.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
@@ -13,41 +14,55 @@
 #include "skin/SkinProps.h"
 
 namespace quilnet::skin {
+
+struct ButtonState {
+  std::array<MemorySurface, 4> faces;  // one image per skin state, the window's size
+  LONG_PTR oldStyle = 0;
+  int state = kNormal;
+  int alpha = 0;
+  UINT_PTR timer = 0;
+  int mouse = 0;
+  bool released = false;
+};
+
 namespace {
 
-constexpr int kStates = 4;
 constexpr int kFullAlpha = 255;
 // Button types whose bit 1 or 2 is set (check boxes, radio buttons, group boxes, owner-drawn ...) keep
 // the system's painting.
 constexpr LONG_PTR kNotPushTypes = 6;
+// The button's state object, for the functions that are given only the window.
+constexpr wchar_t kStateProp[] = L"Quilnet.Skin.Button";
 
-bool Skinned(HWND button) noexcept { return (ReadProp(button, kOldStyle) & kNotPushTypes) == 0; }
+using StateRef = std::shared_ptr<ButtonState>;
 
-// A handler may let go of the window, or destroy it, while the message is passed on: nothing of the
-// skin may be written onto it after that.
-bool StillAttached(HWND button) noexcept { return GetPropW(button, kProcAddr) != nullptr; }
+bool Skinned(const ButtonState& s) noexcept { return (s.oldStyle & kNotPushTypes) == 0; }
 
-HDC StateDc(HWND button, int state) noexcept { return static_cast<HDC>(GetPropW(button, StateDcName(state))); }
-
-void FreeStateSurface(HWND button, int state) {
-  const HDC dc = StateDc(button, state);
-  const auto bitmap = static_cast<HBITMAP>(GetPropW(button, StateBitmapName(state)));
-  RemovePropW(button, StateDcName(state));
-  RemovePropW(button, StateBitmapName(state));
-  // The DC goes first, then its bitmap.
-  MemorySurface::Adopt(dc, bitmap);
+// Each value is kept in memory and written through to its property.
+void SetState(HWND button, ButtonState& s, int state) {
+  if (s.state != state) WriteProp(button, kOldState, state);
+  s.state = state;
+}
+void SetAlpha(HWND button, ButtonState& s, int alpha) {
+  if (s.alpha != alpha) WriteProp(button, kAlphaLevel, alpha);
+  s.alpha = alpha;
+}
+void SetMouse(HWND button, ButtonState& s, int mouse) {
+  if (s.mouse != mouse) WriteProp(button, kMouseFlag, mouse);
+  s.mouse = mouse;
+}
+void SetOldStyle(HWND button, ButtonState& s, LONG_PTR style) {
+  s.oldStyle = style;
+  WriteProp(button, kOldStyle, style);
 }
 
-// Four surfaces of the window's size in place of any it had.
-void MakeStateSurfaces(HWND button) {
+// Four surfaces of the window's size in place of any it had; the properties name their DCs and bitmaps.
+void MakeStateSurfaces(HWND button, ButtonState& s) {
   const WindowBox box = GetWindowBox(button);
-  for (int state = 0; state < kStates; ++state) {
-    MemorySurface fresh = CreateMemoryDC(box.width, box.height);
-    FreeStateSurface(button, state);
-    if (!fresh) continue;
-    const MemorySurface::Handles handles = fresh.Release();
-    WriteProp(button, StateDcName(state), reinterpret_cast<INT_PTR>(handles.dc));
-    WriteProp(button, StateBitmapName(state), reinterpret_cast<INT_PTR>(handles.bitmap));
+  for (int n = 0; n < 4; ++n) {
+    s.faces[n] = CreateMemoryDC(box.width, box.height);
+    WriteProp(button, StateDcName(n), reinterpret_cast<INT_PTR>(s.faces[n].dc()));
+    WriteProp(button, StateBitmapName(n), reinterpret_cast<INT_PTR>(s.faces[n].bitmap()));
   }
 }
 
@@ -56,167 +71,202 @@ void RoundCorners(HWND button) {
   SetWindowRegion(button, MakeRoundRegion(box.width + 1, box.height + 1, kCornerEllipse), true);
 }
 
-void Blend(HWND button, HDC target, int alpha) {
-  const WindowBox box = GetWindowBox(button);
-  const int state = static_cast<int>(std::clamp<INT_PTR>(ReadProp(button, kOldState), 0, kStates - 1));
-  const HDC source = StateDc(button, state);
-  if (!source) return;
-  const auto a = static_cast<BYTE>(std::clamp(alpha, 0, kFullAlpha));
-  if (target) {
-    AlphaCopy(target, 0, 0, box.width, box.height, source, 0, 0, box.width, box.height, a);
-    return;
-  }
-  const ClientDc window(button, ClientDc::Area::WholeWindow);
-  AlphaCopy(window.get(), 0, 0, box.width, box.height, source, 0, 0, box.width, box.height, a);
-}
-
-int Alpha(HWND button) noexcept { return static_cast<int>(ReadProp(button, kAlphaLevel)); }
-void SetAlpha(HWND button, int alpha) noexcept { WriteProp(button, kAlphaLevel, alpha); }
-void SetState(HWND button, int state) noexcept { WriteProp(button, kOldState, state); }
-
-// Shown at once and at rest: pressed by the mouse or the space key.
-void ShowPressed(HWND button) {
-  StopFade(button);
-  SetState(button, kPressed);
-  SetAlpha(button, kFullAlpha);
-  PaintButton(button);
-  SetAlpha(button, 0);
-}
-
-void FadeTo(HWND button, int state, int fromAlpha) {
-  SetState(button, state);
-  SetAlpha(button, fromAlpha);
-  StartFade(button);
-}
-
-void OnTimer(HWND button) {
-  int alpha = Alpha(button);
-  PaintButton(button);
-  alpha += kFadeStep;
-  if (alpha > kFullAlpha) {
-    StopFade(button);
-    alpha = 0;
-  }
-  SetAlpha(button, alpha);
-}
-
-void OnMouseMove(HWND button) {
-  if (ReadProp(button, kMouseFlag) == 0) {
-    WriteProp(button, kMouseFlag, 1);
-    TrackLeave(button);
-    FadeTo(button, kHot, 0);
-    return;
-  }
-  // Held and dragged off the button: the present image, whole.
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (WindowFromPoint(cursor) != button) {
-    StopFade(button);
-    SetAlpha(button, kFullAlpha);
-    PaintButton(button);
-  }
-}
-
-void OnMouseLeave(HWND button) {
-  WriteProp(button, kMouseFlag, 0);
-  SetState(button, kHot);
-  SetAlpha(button, kLeaveAlpha);
-  PaintButton(button);
-  FadeTo(button, kNormal, 0);
-}
-
-}  // namespace
-
-void PrepareButton(HWND button) {
-  MakeStateSurfaces(button);
-  RenderButtonStates(button);
-  const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-  if ((style & kNotPushTypes) == 0) SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
-  WriteProp(button, kOldStyle, style);
-  WriteProp(button, kMouseFlag, 0);
-  WriteProp(button, kTimerId, 0);
-  WriteProp(button, kOldState, IsWindowEnabled(button) ? kNormal : kDisabled);
-  WriteProp(button, kAlphaLevel, 0);
-  RoundCorners(button);
-}
-
-void ReleaseButton(HWND button) {
-  for (int state = 0; state < kStates; ++state) FreeStateSurface(button, state);
-  StopFade(button);
-  // Only the button type goes back: whatever else changed since (disabled, hidden) stays as it is now.
-  const LONG_PTR now = GetWindowLongPtrW(button, GWL_STYLE);
-  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (ReadProp(button, kOldStyle) & BS_TYPEMASK));
-  for (const wchar_t* name : {kOldStyle, kMouseFlag, kTimerId, kOldState, kAlphaLevel}) RemovePropW(button, name);
-  SetWindowRegion(button, UniqueRegion(), true);
-}
-
-void RenderButtonStates(HWND button) {
+void Render(HWND button, ButtonState& s) {
   const WindowBox box = GetWindowBox(button);
   const std::wstring caption = WindowText(button);
   const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
   const bool focused = GetFocus() == button;
   const SkinSurfaces* skin = CurrentSurfaces();
   const Box inside{kTextInset, kTextInset, box.width - 2 * kTextInset, box.height - 2 * kTextInset};
-  for (int state = 0; state < kStates; ++state) {
-    const HDC dc = StateDc(button, state);
+  for (int n = 0; n < 4; ++n) {
+    const HDC dc = s.faces[n].dc();
     if (!dc) continue;
     // Put back afterwards: a font left selected here could not be deleted by its owner.
     const Selection selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    if (skin) DrawNineGrid(dc, {0, 0, box.width, box.height}, skin->ButtonSkin(), ButtonTile(state), kButtonMargins);
-    SetTextColor(dc, state == kDisabled ? kDisabledTextColour : kButtonTextColour);
+    if (skin) DrawNineGrid(dc, {0, 0, box.width, box.height}, skin->ButtonSkin(), ButtonTile(n), kButtonMargins);
+    SetTextColor(dc, n == kDisabled ? kDisabledTextColour : kButtonTextColour);
     DrawLabel(dc, caption, inside, kLabelFormat);
     if (focused) FocusBox(dc, inside);
   }
 }
 
-void PaintButton(HWND button, HDC dc) {
-  if (!IsWindowEnabled(button)) SetState(button, kDisabled);
-  if (!Skinned(button)) return;
-  Blend(button, dc, Alpha(button));
+// One blend of the present state's image at `alpha`, onto `target` or the window.
+void Blend(HWND button, const ButtonState& s, HDC target, int alpha) {
+  const MemorySurface& face = s.faces[std::clamp(s.state, 0, 3)];
+  if (!face) return;
+  const auto a = static_cast<BYTE>(std::clamp(alpha, 0, kFullAlpha));
+  if (target) {
+    AlphaCopy(target, 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
+    return;
+  }
+  const ClientDc window(button, ClientDc::Area::WholeWindow);
+  AlphaCopy(window.get(), 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
 }
 
-void StartFade(HWND button) {
-  if (ReadProp(button, kTimerId) != 0) return;
-  WriteProp(button, kTimerId, static_cast<INT_PTR>(SetTimer(button, kFadeTimerId, kFadeInterval, nullptr)));
+void Paint(HWND button, ButtonState& s, HDC dc = nullptr) {
+  if (!IsWindowEnabled(button)) SetState(button, s, kDisabled);
+  if (Skinned(s)) Blend(button, s, dc, s.alpha);
 }
 
-void StopFade(HWND button) {
-  const auto timer = static_cast<UINT_PTR>(ReadProp(button, kTimerId));
-  if (timer == 0) return;
-  KillTimer(button, timer);
+void Start(HWND button, ButtonState& s) {
+  if (s.timer != 0) return;
+  s.timer = SetTimer(button, kFadeTimerId, kFadeInterval, nullptr);
+  WriteProp(button, kTimerId, static_cast<INT_PTR>(s.timer));
+}
+
+void Stop(HWND button, ButtonState& s) {
+  if (s.timer == 0) return;
+  KillTimer(button, s.timer);
+  s.timer = 0;
   WriteProp(button, kTimerId, 0);
 }
 
+// Shown at once and at rest: pressed by the mouse or the space key.
+void ShowPressed(HWND button, ButtonState& s) {
+  Stop(button, s);
+  SetState(button, s, kPressed);
+  SetAlpha(button, s, kFullAlpha);
+  Paint(button, s);
+  SetAlpha(button, s, 0);
+}
+
+void FadeTo(HWND button, ButtonState& s, int state, int fromAlpha) {
+  SetState(button, s, state);
+  SetAlpha(button, s, fromAlpha);
+  Start(button, s);
+}
+
+void OnTimer(HWND button, ButtonState& s) {
+  int alpha = s.alpha;
+  Paint(button, s);
+  alpha += kFadeStep;
+  if (alpha > kFullAlpha) {
+    Stop(button, s);
+    alpha = 0;
+  }
+  SetAlpha(button, s, alpha);
+}
+
+void OnMouseMove(HWND button, ButtonState& s) {
+  if (s.mouse == 0) {
+    SetMouse(button, s, 1);
+    TrackLeave(button);
+    FadeTo(button, s, kHot, 0);
+    return;
+  }
+  // Held and dragged off the button: the present image, whole.
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (WindowFromPoint(cursor) != button) {
+    Stop(button, s);
+    SetAlpha(button, s, kFullAlpha);
+    Paint(button, s);
+  }
+}
+
+void OnMouseLeave(HWND button, ButtonState& s) {
+  SetMouse(button, s, 0);
+  SetState(button, s, kHot);
+  SetAlpha(button, s, kLeaveAlpha);
+  Paint(button, s);
+  FadeTo(button, s, kNormal, 0);
+}
+
+}  // namespace
+
+std::shared_ptr<ButtonState> ButtonStateOf(HWND button) {
+  const auto* held = static_cast<const StateRef*>(GetPropW(button, kStateProp));
+  return held ? *held : nullptr;
+}
+
+void PrepareButton(HWND button) {
+  auto state = std::make_shared<ButtonState>();
+  ButtonState& s = *state;
+  MakeStateSurfaces(button, s);
+  Render(button, s);
+  const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+  if ((style & kNotPushTypes) == 0) SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+  SetOldStyle(button, s, style);
+  s.state = IsWindowEnabled(button) ? kNormal : kDisabled;
+  WriteProp(button, kMouseFlag, 0);
+  WriteProp(button, kTimerId, 0);
+  WriteProp(button, kOldState, s.state);
+  WriteProp(button, kAlphaLevel, 0);
+  RoundCorners(button);
+  SetPropW(button, kStateProp, new StateRef(std::move(state)));
+}
+
+void ReleaseButton(HWND button) {
+  auto* held = static_cast<StateRef*>(GetPropW(button, kStateProp));
+  if (!held) return;
+  RemovePropW(button, kStateProp);
+  const StateRef state = std::move(*held);
+  delete held;
+  ButtonState& s = *state;
+  s.released = true;
+  for (int n = 0; n < 4; ++n) {
+    RemovePropW(button, StateDcName(n));
+    RemovePropW(button, StateBitmapName(n));
+    s.faces[n] = MemorySurface();
+  }
+  Stop(button, s);
+  // Only the button type goes back: whatever else changed since (disabled, hidden) stays as it is now.
+  const LONG_PTR now = GetWindowLongPtrW(button, GWL_STYLE);
+  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (s.oldStyle & BS_TYPEMASK));
+  for (const wchar_t* name : {kOldStyle, kMouseFlag, kTimerId, kOldState, kAlphaLevel}) RemovePropW(button, name);
+  SetWindowRegion(button, UniqueRegion(), true);
+}
+
+void RenderButtonStates(HWND button) {
+  if (const StateRef s = ButtonStateOf(button)) Render(button, *s);
+}
+
+void PaintButton(HWND button, HDC dc) {
+  if (const StateRef s = ButtonStateOf(button)) Paint(button, *s, dc);
+}
+
+void StartFade(HWND button) {
+  if (const StateRef s = ButtonStateOf(button)) Start(button, *s);
+}
+
+void StopFade(HWND button) {
+  if (const StateRef s = ButtonStateOf(button)) Stop(button, *s);
+}
+
 LRESULT ButtonMessage(const Routed& routed) {
+  const StateRef s = ButtonStateOf(routed.hwnd());
+  return s ? ButtonMessage(routed, *s) : routed.Default();
+}
+
+LRESULT ButtonMessage(const Routed& routed, ButtonState& s) {
   const HWND button = routed.hwnd();
   const WindowMessage& message = routed.message;
+  if (s.released) return routed.Default();
   switch (message.message) {
     case WM_PAINT: {
-      if (!Skinned(button)) return routed.Default();
+      if (!Skinned(s)) return routed.Default();
       // A paint ends any fade: the image is shown whole.
-      StopFade(button);
-      SetAlpha(button, kFullAlpha);
+      Stop(button, s);
+      SetAlpha(button, s, kFullAlpha);
       const PaintDc paint(button);
-      PaintButton(button, paint.get());
+      Paint(button, s, paint.get());
       return 0;
     }
     case WM_PRINTCLIENT:
-      if (!Skinned(button)) return routed.Default();
-      if (!IsWindowEnabled(button)) SetState(button, kDisabled);
-      Blend(button, reinterpret_cast<HDC>(message.wParam), kFullAlpha);
+      if (!Skinned(s)) return routed.Default();
+      if (!IsWindowEnabled(button)) SetState(button, s, kDisabled);
+      Blend(button, s, reinterpret_cast<HDC>(message.wParam), kFullAlpha);
       return 0;
     case WM_TIMER:
       // Only the fade's own timer steps the fade; every tick is passed on.
-      if (ReadProp(button, kTimerId) != 0 && message.wParam == static_cast<WPARAM>(ReadProp(button, kTimerId))) {
-        OnTimer(button);
-      }
+      if (s.timer != 0 && message.wParam == s.timer) OnTimer(button, s);
       return routed.Default();
     case BM_SETSTYLE: {
-      if (!Skinned(button)) return routed.Default();
+      if (!Skinned(s)) return routed.Default();
       // The type asked for is what the button gets back when the skin lets go of it.
       const auto type = static_cast<LONG_PTR>(message.wParam & BS_TYPEMASK);
-      WriteProp(button, kOldStyle, (ReadProp(button, kOldStyle) & ~LONG_PTR{BS_TYPEMASK}) | type);
+      SetOldStyle(button, s, (s.oldStyle & ~LONG_PTR{BS_TYPEMASK}) | type);
       if (type & kNotPushTypes) return routed.Default();
       return routed.next(BM_SETSTYLE, (message.wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, message.lParam);
     }
@@ -228,48 +278,49 @@ LRESULT ButtonMessage(const Routed& routed) {
   }
 
   const LRESULT result = routed.Default();
-  if (!StillAttached(button)) return result;
+  // Passing it on may have let go of the button, or destroyed it.
+  if (s.released) return result;
   switch (message.message) {
     case WM_SIZE:
-      MakeStateSurfaces(button);
-      RenderButtonStates(button);
+      MakeStateSurfaces(button, s);
+      Render(button, s);
       RoundCorners(button);
       break;
     case WM_SETTEXT:
     case WM_SETFONT:
-      RenderButtonStates(button);
+      Render(button, s);
       InvalidateRect(button, nullptr, FALSE);
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      RenderButtonStates(button);
-      SetAlpha(button, 0);
-      StartFade(button);
+      Render(button, s);
+      SetAlpha(button, s, 0);
+      Start(button, s);
       break;
     case WM_ENABLE:
-      SetState(button, message.wParam ? kNormal : kDisabled);
-      PaintButton(button);
+      SetState(button, s, message.wParam ? kNormal : kDisabled);
+      Paint(button, s);
       break;
     case WM_KEYDOWN:
-      if (message.wParam == VK_SPACE) ShowPressed(button);
+      if (message.wParam == VK_SPACE) ShowPressed(button, s);
       break;
     case WM_KEYUP:
-      WriteProp(button, kMouseFlag, 0);
-      FadeTo(button, kNormal, 0);
+      SetMouse(button, s, 0);
+      FadeTo(button, s, kNormal, 0);
       break;
     case WM_MOUSEMOVE:
-      OnMouseMove(button);
+      OnMouseMove(button, s);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      ShowPressed(button);
+      ShowPressed(button, s);
       break;
     case WM_LBUTTONUP:
-      WriteProp(button, kMouseFlag, 0);
-      FadeTo(button, kNormal, kReleaseAlpha);
+      SetMouse(button, s, 0);
+      FadeTo(button, s, kNormal, kReleaseAlpha);
       break;
     case WM_MOUSELEAVE:
-      OnMouseLeave(button);
+      OnMouseLeave(button, s);
       break;
     default:
       break;

@@ -4,7 +4,11 @@
 // over the present picture once per timer tick. Every paint or tick is one blend of a ready image.
 #include <windows.h>
 
+#include <memory>
+
 namespace quilnet::skin {
+
+struct Routed;
 
 inline constexpr UINT_PTR kFadeTimerId = 1;
 inline constexpr UINT kFadeInterval = 15;  // ms
@@ -25,5 +29,13 @@ void PaintButton(HWND button, HDC dc = nullptr);
 // Starts the fade timer unless it runs; StopFade stops it.
 void StartFade(HWND button);
 void StopFade(HWND button);
+
+// What a prepared button holds in memory: its state surfaces, and the values of its properties, which
+// are written through on every change (reading a property is a round trip to the window manager, too
+// slow for a fade tick). The dispatcher keeps it beside the button's subclass; it lives until the
+// button is let go of (then `released`) and its subclass has gone.
+struct ButtonState;
+std::shared_ptr<ButtonState> ButtonStateOf(HWND button);
+LRESULT ButtonMessage(const Routed& routed, ButtonState& state);
 
 }  // namespace quilnet::skin
