@@ -130,7 +130,7 @@ TEST_F(ButtonTest, FadeBlendsEachTickOverThePictureAndStopsAfterTheBlendAt255) {
 // A leak of one object per attachment would use up a Windows process's default quota of 10,000 GDI
 // objects; the count finds even one.
 TEST_F(ButtonTest, ManyAttachmentsAndFadeTicksLeaveNoObjectBehind) {
-  const HWND spare = Child(form_, L"Button", BS_PUSHBUTTON, 10, 40, kW, kH, L"取消");
+  const HWND spare = Child(form_, L"Button", BS_PUSHBUTTON, 10, 40, kW, kH);
   ShowWindow(spare, SW_HIDE);
   const auto cycles = [&](int attachments, int ticks) {
     for (int i = 0; i < attachments; ++i) {
