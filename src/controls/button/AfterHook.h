@@ -1,6 +1,7 @@
 #pragma once
 // A hook on one window that shows chosen messages to its owner after the window's procedure (and every
-// hook below this one) has answered them. Several hooks may sit on one window and go in any order.
+// hook below this one) has answered them. Several hooks may sit on one window and go in any order; a
+// procedure set above them later stays in the chain (the platform's subclass hooks see to that).
 #include <windows.h>
 
 #include <functional>
@@ -24,8 +25,6 @@ class AfterHook {
   HWND window() const noexcept { return window_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR self) noexcept;
   HWND window_ = nullptr;
   std::vector<UINT> messages_;
   Callback after_;

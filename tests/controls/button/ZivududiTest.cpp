@@ -66,16 +66,19 @@ class ButtonTest : public ::testing::Test {
     for (const auto& [key, value] : values) bag.Write(key, value, std::wstring(L"\x1"));
     return bag;
   }
-  // The real pointer on the middle of the button, or well away from the parent; then the messages run.
+  // The real pointer on the middle of the button, or well away from the parent; then the messages run
+  // until the button has seen it (the display reports a move a little later).
   void PointerOn(int dx = 0) {
     RECT r{};
     GetWindowRect(buttons.front()->hwnd(), &r);
     SetCursorPos((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2);
-    Pump(200);
+    test::PumpUntil([this] { return buttons.front()->Look().mouseInside; }, 1000);
+    Pump(100);
   }
   void PointerOff() {
     SetCursorPos(10, 10);
-    Pump(200);
+    test::PumpUntil([this] { return buttons.empty() || !buttons.front()->Look().mouseInside; }, 1000);
+    Pump(100);
   }
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(buttons.front()->hwnd(), message, wParam, lParam);
