@@ -320,6 +320,13 @@ TEST_F(ButtonTest, HoverRaisesEnterAndLeaveOnce) {
   }
 }
 
+TEST_F(ButtonTest, AWindowGoneBeforeItsParentLeavesNoHookThere) {
+  Zivududi& b = Make();
+  DestroyWindow(b.hwnd());
+  SendMessageW(parent, WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_TRUE(b.Look().parentActive);
+}
+
 LRESULT CALLBACK CountPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR count) {
   if (message == WM_PAINT) ++*reinterpret_cast<int*>(count);
   return DefSubclassProc(hwnd, message, wParam, lParam);
