@@ -232,7 +232,9 @@ Placement PlaceCaption(const ButtonLook& look, int lw, int lh, int tw, int th, i
 }
 
 void DrawPictureAndCaption(HDC dc, int width, int height, ButtonLook& look, DrawMemory& memory) {
-  const HGDIOBJ oldFont = look.font ? SelectObject(dc, look.font) : nullptr;
+  // A surface that keeps the look's font selected saves a select and a restore on every redraw.
+  const bool selectFont = look.font && GetCurrentObject(dc, OBJ_FONT) != look.font;
+  const HGDIOBJ oldFont = selectFont ? SelectObject(dc, look.font) : nullptr;
   SIZE text{};
   GetTextExtentPoint32W(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &text);
   TEXTMETRICW metrics{};

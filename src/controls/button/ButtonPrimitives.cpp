@@ -89,8 +89,10 @@ void Gradient(HDC dc, int x, int y, int w, int h, Colour colour1, Colour colour2
     case kDiagonalUp: steps = w + h - 2; break;
     default: break;
   }
-  // Entries are 0x00RRGGBB, the order of a 32-bit DIB.
-  std::vector<std::uint32_t> ramp(static_cast<size_t>(steps) + 1);
+  // Entries are 0x00RRGGBB, the order of a 32-bit DIB. Both buffers are kept for the next gradient: a
+  // redraw runs on every mouse move.
+  thread_local std::vector<std::uint32_t> ramp, pixels;
+  ramp.resize(static_cast<size_t>(steps) + 1);
   const auto pack = [](int r, int g, int b) {
     return static_cast<std::uint32_t>(b) | (static_cast<std::uint32_t>(g) << 8) | (static_cast<std::uint32_t>(r) << 16);
   };
@@ -101,7 +103,7 @@ void Gradient(HDC dc, int x, int y, int w, int h, Colour colour1, Colour colour2
   }
 
   // Bottom row first.
-  std::vector<std::uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+  pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
   for (int row = 0; row < h; ++row) {
     const int fromTop = h - 1 - row;
     std::uint32_t* line = pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(w);
@@ -110,7 +112,7 @@ void Gradient(HDC dc, int x, int y, int w, int h, Colour colour1, Colour colour2
       case kVertical: std::fill(line, line + w, ramp[fromTop]); break;
       case kDiagonalDown: std::copy(ramp.begin() + fromTop, ramp.begin() + fromTop + w, line); break;
       case kDiagonalUp: std::copy(ramp.begin() + row, ramp.begin() + row + w, line); break;
-      default: break;
+      default: std::fill(line, line + w, 0u); break;
     }
   }
   BITMAPINFO info{};
