@@ -92,23 +92,20 @@ void DrawGlossyRounded(Face& f) {
   Fill(f.dc, gloss.fill, RECT{4, 4, lw - 4, lh - 4});
   // Only the pixels the window's own shape keeps.
   const UniqueRegion outline = MakeShapeRegion(ShapeOfStyle(GlossyRounded), lw, lh);
-  const auto put = [&](int x, int y, Colour colour) {
-    if (PtInRegion(outline.get(), x, y)) SetPixel(f.dc, x, y, colour);
+  // A row of a corner is inside from its first inside pixel on, the shape being convex.
+  const auto patchRow = [&](int y, const auto& across, int depthFromEdge) {
+    int x = 0;
+    while (x < kSide && !PtInRegion(outline.get(), x, y)) ++x;
+    int right = 0;
+    while (right < kSide && !PtInRegion(outline.get(), lw - 1 - right, y)) ++right;
+    for (int i = std::min(x, right); i < kSide; ++i) {
+      const Colour colour = CornerColour(gloss, across, i, depthFromEdge);
+      if (i >= x) SetPixel(f.dc, i, y, colour);
+      if (i >= right) SetPixel(f.dc, lw - 1 - i, y, colour);
+    }
   };
-  for (int y = 0; y < kTopPatch; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      const Colour colour = CornerColour(gloss, gloss.top, x, y);
-      put(x, y, colour);
-      put(lw - 1 - x, y, colour);
-    }
-  }
-  for (int y = 0; y < kBottom; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      const Colour colour = CornerColour(gloss, gloss.bottom, x, y);
-      put(x, lh - 1 - y, colour);
-      put(lw - 1 - x, lh - 1 - y, colour);
-    }
-  }
+  for (int y = 0; y < kTopPatch; ++y) patchRow(y, gloss.top, y);
+  for (int y = 0; y < kBottom; ++y) patchRow(lh - 1 - y, gloss.bottom, y);
   for (int x = 0; x < kSide; ++x) {
     Line(f.dc, x, kTop - 1, x, lh - 10, gloss.side[x]);
     Line(f.dc, lw - 1 - x, kTop - 1, lw - 1 - x, lh - 10, gloss.side[x]);
