@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/About.h"
 #include "app/Layout.h"
@@ -23,14 +24,28 @@ constexpr BYTE kGb2312Charset = 134;
 constexpr wchar_t kFace[] = L"宋体";
 constexpr wchar_t kScriptFile[] = L"HQ.bat";
 constexpr wchar_t kNamesFile[] = L"network.txt";
-constexpr int kDroppedListHeight = 160;  // pixels below a combo's field when it is open
+constexpr int kDroppedListHeight = 160;  // pixels at 96 DPI below a combo's field when it is open
 
-int CaptionWidth(HWND control, HFONT font, const wchar_t* caption) {
+// The caption's width, and the height of a line of its font.
+SIZE CaptionSize(HWND control, HFONT font, const wchar_t* caption) {
   ClientDc dc(control);
   Selection select(dc.get(), font);
   SIZE size{};
   GetTextExtentPoint32W(dc.get(), caption, static_cast<int>(wcslen(caption)), &size);
-  return size.cx;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.get(), &metrics);
+  size.cy = metrics.tmHeight;
+  return size;
+}
+
+// Kinds that have a window the user works with; a label never reaches over one of them.
+bool IsControlKind(ControlKind kind) {
+  return kind == ControlKind::Combo || kind == ControlKind::Button || kind == ControlKind::Text ||
+         kind == ControlKind::Frame;
+}
+
+bool SameContainer(const wchar_t* a, const wchar_t* b) {
+  return (!a && !b) || (a && b && std::wstring_view(a) == b);
 }
 
 // A drop-down list's height is its field's, which follows the item height; that is nudged until the
@@ -51,11 +66,9 @@ void FitComboField(HWND combo, int height) {
 
 Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
-      dhcpRuns_(starter, kDhcpCommandEnded) {}
+      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded) {}
 
-Form1::~Form1() {
-  if (hwnd()) DestroyWindow(hwnd());
-}
+Form1::~Form1() { Destroy(); }
 
 bool Form1::Create(int showCommand) {
   background_ = MakeSolidBrush(kFormColour);
@@ -86,42 +99,24 @@ HWND Form1::Control(std::wstring_view name) const {
   return nullptr;
 }
 
-Labels& Form1::LabelsOf(HWND container) {
-  for (const auto& frame : frames_) {
-    if (frame->hwnd() == container) return frame->labels();
-  }
-  return labels_;
-}
-
-HWND Form1::LabelContainer(std::wstring_view name) const {
-  if (labels_.Find(name)) return hwnd();
-  for (const auto& frame : frames_) {
-    if (frame->labels().Find(name)) return frame->hwnd();
-  }
-  return nullptr;
-}
-
 Form1::LabelPlace Form1::FindLabel(std::wstring_view name) const {
-  const HWND container = LabelContainer(name);
-  if (!container) return {};
-  return {const_cast<Form1*>(this)->LabelsOf(container).Find(name), container};
+  const Label* label = labels_.Find(name);
+  if (!label) return {};
+  return {label, GetParent(label->hwnd)};
 }
 
 std::wstring Form1::Text(std::wstring_view name) const {
-  if (const HWND control = Control(name)) return WindowText(control);
-  const LabelPlace place = FindLabel(name);
-  return place.label ? place.label->text : std::wstring();
+  const HWND control = Control(name);
+  return control ? WindowText(control) : std::wstring();
 }
 
 void Form1::SetText(std::wstring_view name, const std::wstring& text) {
-  if (const HWND control = Control(name)) {
-    SetWindowTextW(control, text.c_str());
+  if (const Label* label = labels_.Find(name)) {
+    // The status line reports outcomes: each one is announced, also when it repeats the last.
+    labels_.SetText(*label, text, name == L"Label1");
     return;
   }
-  if (const HWND container = LabelContainer(name)) {
-    Labels& labels = LabelsOf(container);
-    labels.SetText(container, *labels.Find(name), text);
-  }
+  if (const HWND control = Control(name)) SetWindowTextW(control, text.c_str());
 }
 
 void Form1::CreateControls() {
@@ -136,7 +131,7 @@ void Form1::CreateControls() {
     switch (item.kind) {
       case ControlKind::Label:
       case ControlKind::Status:
-        AddLabel(item, container);
+        if (const HWND label = AddLabel(item, container, id++)) children_.push_back({item.name, label});
         break;
       case ControlKind::Picture: {
         const RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
@@ -159,21 +154,35 @@ void Form1::CreateControls() {
   }
 }
 
-void Form1::AddLabel(const LayoutRow& item, HWND container) {
+HWND Form1::AddLabel(const LayoutRow& item, HWND container, int id) {
   const bool status = item.kind == ControlKind::Status;
   const HFONT font = status ? statusFont_.get() : font_.get();
-  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
-  // As wide as its caption where the layout leaves the width open.
-  if (item.width == 0) bounds.right = bounds.left + CaptionWidth(container, font, item.caption);
-  Label label{item.name, bounds, item.caption, font, status ? kStatusColour : CLR_INVALID,
-              static_cast<UINT>(status ? DT_CENTER : DT_LEFT)};
-  LabelsOf(container).Add(std::move(label));
+  const auto [bounds, textWidth] = LabelBounds(item, container, font);
+  const Label look{item.name, nullptr, font, status ? kStatusColour : CLR_INVALID,
+                   static_cast<UINT>(status ? DT_CENTER : DT_LEFT), textWidth};
+  return labels_.Add(look, container, bounds, item.caption, id);
 }
 
-void Form1::Paint(HDC dc) const {
-  DrawBitmap(dc, banner_.get(), bannerAt_.x, bannerAt_.y);
-  labels_.Paint(dc);
+// A label's window holds its whole caption: as wide as the caption where the layout leaves the width
+// open, and at least one line of its font high. It stops where a control of its row begins, as the
+// control covers that part in any case; its caption is still aligned in the full width.
+std::pair<RECT, int> Form1::LabelBounds(const LayoutRow& item, HWND container, HFONT font) const {
+  RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
+  const SIZE caption = CaptionSize(container, font, item.caption);
+  if (item.width == 0) bounds.right = bounds.left + caption.cx;
+  bounds.bottom = std::max<LONG>(bounds.bottom, bounds.top + caption.cy);
+  const int textWidth = bounds.right - bounds.left;
+  for (const LayoutRow& other : ControlLayout()) {
+    if (!IsControlKind(other.kind) || !SameContainer(other.container, item.container)) continue;
+    const RECT r = TwipsToPixels(other.left, other.top, other.width, other.height, dpi_);
+    if (r.left > bounds.left && r.left < bounds.right && r.top < bounds.bottom && r.bottom > bounds.top) {
+      bounds.right = r.left;
+    }
+  }
+  return {bounds, textWidth};
 }
+
+void Form1::Paint(HDC dc) const { DrawBitmap(dc, banner_.get(), bannerAt_.x, bannerAt_.y); }
 
 HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
   using K = ControlKind;
@@ -208,7 +217,7 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
       return nullptr;  // labels, the banner and group boxes are not standard controls
   }
   RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
-  if (item.kind == K::Combo) bounds.bottom += kDroppedListHeight;
+  if (item.kind == K::Combo) bounds.bottom += MulDiv(kDroppedListHeight, static_cast<int>(dpi_), 96);
   const HWND control = CreateControl(container, className, item.caption, style, exStyle, bounds, id);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -219,21 +228,26 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
 // The start-up sequence. Each step that fails is abandoned and the next one runs.
 void Form1::Load() {
   const std::wstring script = FilePath(kScriptFile);
-  // 1 to 3: the script file, from the template the window carries.
-  Try([&] { WriteFileBytes(script, ToCodePage(Text(L"Text26"), kGbk)); });
-  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list).
-  Try([&] {
+  // 1 to 3: the script file, new, from the template the window carries, held so until it has run.
+  Try(L"write HQ.bat", [&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
+  // A list left by an earlier run is not this run's.
+  Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
+  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list); only a
+  // script that this run wrote.
+  Try(L"start HQ.bat", [&] {
+    if (!scriptFile_) return;
     scriptProcess_ = starter_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + script + L"\"\"",
                                           folder_);
   });
+  if (!scriptProcess_) scriptFile_.reset();
   // 5: the poll; its first tick comes after this sequence has ended.
-  Try([&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
+  Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
   // 6
-  Try([&] { GetMyIP(wmi_, *this); });
+  Try(L"GetMyIP", [&] { GetMyIP(wmi_, *this); });
   // 7: the clock.
-  Try([&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
+  Try(L"start Timer2", [&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
   // 8: the adapter list, then the first adapter's values through the selection handler.
-  Try([&] {
+  Try(L"fill Combo1", [&] {
     const HWND combo = Control(L"Combo1");
     for (const std::wstring& description : adapters_.Fill(wmi_)) {
       SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description.c_str()));
@@ -241,20 +255,21 @@ void Form1::Load() {
     if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
   });
   // 9: the compact size, height first.
-  Try([&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
+  Try(L"compact size", [&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
   // 10: the skin attaches here.
   // 11
-  Try([&] { SetText(L"Label1", L""); });
+  Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
   // 12: the profiles, then the captions that show their names.
-  Try([&] { LoadProfileBoxes(); });
-  Try([&] { ShowProfileNames(); });
+  Try(L"load IP.ini", [&] { LoadProfileBoxes(); });
+  Try(L"show profile names", [&] { ShowProfileNames(); });
 }
 
 void Form1::Unload() { DeleteGeneratedFiles(); }
 
 void Form1::DeleteGeneratedFiles() {
-  Try([&] { RemoveFile(FilePath(kScriptFile)); });
-  Try([&] { RemoveFile(FilePath(kNamesFile)); });
+  scriptFile_.reset();
+  Try(L"delete HQ.bat", [&] { RemoveFile(FilePath(kScriptFile)); });
+  Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
 }
 
 void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
@@ -303,8 +318,8 @@ void Form1::OnCommand1Click() {
   bool valid = true;
   for (size_t p = 0; p < kProfileControls.size(); ++p) valid = AllValid(ProfileFields(p)) && valid;
   if (!valid) {
-    Try([&] { SetText(L"Label1", L"IP地址输入错误，保存失败！"); });
-    Try([&] { SetFocus(Control(L"Text6")); });
+    Try(L"report invalid address", [&] { SetText(L"Label1", L"IP地址输入错误，保存失败！"); });
+    Try(L"focus Text6", [&] { SetFocus(Control(L"Text6")); });
     return;
   }
   ProfileValues values;
@@ -313,13 +328,13 @@ void Form1::OnCommand1Click() {
   }
   // Captions follow the file: a save that did not reach it changes nothing on screen.
   bool saved = false;
-  Try([&] { saved = SaveProfiles(FilePath(kProfileFile), values); });
+  Try(L"save IP.ini", [&] { saved = SaveProfiles(FilePath(kProfileFile), values); });
   if (!saved) {
-    Try([&] { SetText(L"Label1", L"提示：保存失败，无法写入IP.ini！"); });
+    Try(L"report save failed", [&] { SetText(L"Label1", L"提示：保存失败，无法写入IP.ini！"); });
     return;
   }
-  Try([&] { ShowProfileNames(); });
-  Try([&] { SetText(L"Label1", L"提示：保存成功！"); });
+  Try(L"show profile names", [&] { ShowProfileNames(); });
+  Try(L"report saved", [&] { SetText(L"Label1", L"提示：保存成功！"); });
 }
 
 void Form1::OnCommand2Click() {
@@ -330,17 +345,28 @@ void Form1::OnCommand2Click() {
   SetFocus(Control(L"Text6"));
 }
 
-std::wstring Form1::ChangeIP(const AddressFields& fields) { return SwitchReport(wmi_, Text(L"Combo1"), fields); }
+bool Form1::ChangeIP(const AddressFields& fields, const std::wstring& caption) {
+  return applies_.Start(hwnd(), caption, Text(L"Combo1"), fields);
+}
 
 void Form1::OnApplyClick(size_t profile) {
-  Try([&] { SetText(L"Label1", L""); });
-  const AddressFields fields = ProfileFields(profile);
-  if (!AllValid(fields)) {
-    Try([&] { SetText(L"Label1", L"提示：IP地址格式错误！"); });
-    return;
-  }
+  Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
   // The caption is the name as last loaded or saved, not what the name box holds now.
-  Try([&] { SetText(L"Label1", Text(kProfileControls[profile].button) + ChangeIP(fields)); });
+  std::wstring caption;
+  Try(L"read the caption", [&] { caption = Text(kProfileControls[profile].button); });
+  // Whatever keeps the switch from starting shows as its failure, never as nothing.
+  HRESULT failure = E_UNEXPECTED;
+  try {
+    const AddressFields fields = ProfileFields(profile);
+    if (!AllValid(fields)) {
+      SetText(L"Label1", L"提示：IP地址格式错误！");
+      return;
+    }
+    if (ChangeIP(fields, caption)) return;  // the outcome comes as kApplyEnded
+  } catch (...) {
+    failure = FailureCode(std::current_exception());
+  }
+  Try(L"report the failure", [&] { SetText(L"Label1", caption + SwitchFailure(failure)); });
 }
 
 // Only the program sizes the window, so it is compact exactly when it has the compact width. The width
@@ -368,8 +394,11 @@ void Form1::OnTmrCheck() {
   if (scriptProcess_ && !starter_.ExitCode(scriptProcess_.get()) && ++pollTicks_ < kMaxPollTicks) return;
   KillTimer(hwnd(), kTmrCheck);
   namesRead_ = true;  // once a start: the list is never filled again
-  scriptProcess_.reset();
-  Try([&] {
+  if (!scriptProcess_ || starter_.ExitCode(scriptProcess_.get())) {
+    scriptProcess_.reset();
+    scriptFile_.reset();  // its script has ended; one that still runs keeps it held until shutdown
+  }
+  Try(L"fill Combo2", [&] {
     const HWND combo = Control(L"Combo2");
     for (const std::wstring& name : ReadConnectionNames(FilePath(kNamesFile))) {
       const std::wstring entry = ConnectionEntry(name);
@@ -382,7 +411,7 @@ void Form1::OnTmrCheck() {
 void Form1::OnCombo2Click() { SetText(L"Text25", NameOfEntry(Text(L"Combo2"))); }
 
 void Form1::OnZivududi1Click() {
-  Try([&] { SetText(L"Label1", dhcpRuns_.Start(hwnd(), folder_, Text(L"Text25"))); });
+  Try(L"switch to DHCP", [&] { SetText(L"Label1", dhcpRuns_.Start(hwnd(), folder_, Text(L"Text25"))); });
 }
 
 void Form1::ShowAddress(const std::wstring& address) { SetText(L"Text27", address); }
@@ -446,12 +475,19 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kDhcpCommandEnded:
       if (const auto text = dhcpRuns_.Ended(wParam)) SetText(L"Label1", *text);
       return 0;
+    case kApplyEnded:
+      if (const auto text = applies_.Ended(wParam)) SetText(L"Label1", *text);
+      return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ColourControl(reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+      if (labels_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case WM_DESTROY:
+      applies_.Stop();
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);
       Unload();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ApplyRuns.h"
 #include "app/DhcpRuns.h"
 #include "app/Frame.h"
 #include "app/Labels.h"
@@ -32,9 +33,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
   bool Create(int showCommand);
 
-  // The control window of that name (Combo1, Text27, Frame2, ...), or nullptr. Labels have no window.
+  // The window of that name (Combo1, Text27, Frame2, Label1, ...), or nullptr.
   HWND Control(std::wstring_view name) const;
-  // The label of that name and the window that draws it, or nothing.
+  // The label of that name and the window it lies in, or nothing.
   struct LabelPlace {
     const Label* label = nullptr;
     HWND container = nullptr;
@@ -51,6 +52,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   static constexpr UINT_PTR kTimer2 = 2;
   // A netsh process of the DHCP switch has ended.
   static constexpr UINT kDhcpCommandEnded = WM_APP + 4;
+  // A switch of an apply button has ended.
+  static constexpr UINT kApplyEnded = WM_APP + 5;
   // The poll waits at most this many ticks for the script to end, then reads what there is.
   static constexpr unsigned kMaxPollTicks = 30;
 
@@ -63,10 +66,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
-  void AddLabel(const struct LayoutRow& item, HWND container);
-  // The labels a container draws (the window's own, or a group box's), and which container has a label.
-  Labels& LabelsOf(HWND container);
-  HWND LabelContainer(std::wstring_view name) const;
+  HWND AddLabel(const struct LayoutRow& item, HWND container, int id);
+  // The label's window, and the width its caption is aligned in.
+  std::pair<RECT, int> LabelBounds(const struct LayoutRow& item, HWND container, HFONT font) const;
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);
@@ -86,7 +88,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand1Click();
   void OnCommand2Click();
   void OnApplyClick(size_t profile);
-  std::wstring ChangeIP(const AddressFields& fields);
+  // Queues the switch for the selected adapter; false when it could not be queued.
+  bool ChangeIP(const AddressFields& fields, const std::wstring& caption);
   AddressFields ProfileFields(size_t profile) const;
   void OnCommand4Click();
   void OnTimer2();
@@ -104,10 +107,12 @@ class Form1 final : public PaintedWindow, private AddressView {
   const Clock& clock_;
   std::wstring folder_;
   AdapterInventory adapters_;
+  UniqueFile scriptFile_;  // HQ.bat, held unchangeable until its script has ended
   UniqueHandle scriptProcess_;
   unsigned pollTicks_ = 0;
   bool namesRead_ = false;
   DhcpRuns dhcpRuns_;
+  ApplyRuns applies_;
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/Gdi.h"
 #include "platform/Handles.h"
 
 namespace quilnet {
@@ -26,20 +27,22 @@ void Frame::Paint(HDC dc) const {
   edge.top = metrics.tmHeight / 2;
   DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
   if (!caption.empty()) {
-    // The caption interrupts the top edge, on the frame's own colour.
-    RECT text{8, 0, client.right - 8, metrics.tmHeight};
+    // The caption interrupts the top edge, on the frame's own colour. Its insets are pixels at 96 DPI.
+    const int dpi = static_cast<int>(WindowDpi(hwnd()));
+    const int inset = MulDiv(8, dpi, 96);
+    const int pad = MulDiv(2, dpi, 96);
+    RECT text{inset, 0, client.right - inset, metrics.tmHeight};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-    text.left -= 2;
-    text.right = std::min<LONG>(text.right + 2, client.right - 6);
+    text.left -= pad;
+    text.right = std::min<LONG>(text.right + pad, client.right - MulDiv(6, dpi, 96));
     FillRect(dc, &text, background_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    text.left += 2;
+    text.left += pad;
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
-  labels_.Paint(dc);
 }
 
 LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

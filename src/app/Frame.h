@@ -1,7 +1,6 @@
 #pragma once
-// The profile group box: a container of its own class that draws an etched frame with its caption,
-// draws its labels, and hands its children's notifications and colour requests to the window.
-#include "app/Labels.h"
+// The profile group box: a container of its own class that draws an etched frame with its caption and
+// hands its children's notifications, colour requests and drawing requests to the window.
 #include "platform/Window.h"
 
 namespace quilnet {
@@ -10,16 +9,14 @@ inline constexpr wchar_t kFrameClass[] = L"ThunderRT6Frame";
 
 class Frame final : public PaintedWindow {
  public:
+  ~Frame() override { Destroy(); }
   bool Create(HWND parent, const RECT& bounds, int id, HFONT font, HBRUSH background);
-  Labels& labels() { return labels_; }
-  const Labels& labels() const { return labels_; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_; }
 
-  Labels labels_;
   HFONT font_ = nullptr;
   HBRUSH background_ = nullptr;
 };

@@ -5,8 +5,11 @@
 #include "app/Form1.h"
 #include "platform/Files.h"
 #include "platform/Handles.h"
+#include "platform/SystemLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  // First of all: from here on no library comes from the program's folder (see SystemLibrary.h).
+  quilnet::RestrictLibrarySearchToSystemFolder();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   const quilnet::ComApartment com;

@@ -9,6 +9,33 @@ namespace {
 constexpr wchar_t kComputer[] = L".";
 const WmiQueryOptions kWql{L"WQL", kWbemFlagReturnImmediately};
 
+// Four dot-separated decimal parts of up to three digits, each at most 255: how WMI writes an IPv4 address.
+bool IsIPv4(const std::wstring& text) {
+  int parts = 0, digits = 0, value = 0;
+  for (const wchar_t c : text + L".") {
+    if (c == L'.') {
+      if (digits == 0 || value > 255) return false;
+      ++parts, digits = 0, value = 0;
+    } else if (c >= L'0' && c <= L'9' && digits < 3) {
+      ++digits, value = value * 10 + (c - L'0');
+    } else {
+      return false;
+    }
+  }
+  return parts == 4;
+}
+
+// Windows lists an adapter's IPv4 address first; Wine lists IPv6 first.
+std::wstring FirstIPv4(const WmiValue& value) {
+  if (const auto* one = std::get_if<std::wstring>(&value)) return IsIPv4(*one) ? *one : std::wstring();
+  if (const auto* list = std::get_if<std::vector<std::wstring>>(&value)) {
+    for (const std::wstring& address : *list) {
+      if (IsIPv4(address)) return address;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 std::wstring WindowMoniker() { return L"winmgmts:"; }
@@ -18,31 +45,41 @@ void GetMyIP(Wmi& wmi, AddressView& view) {
   const std::unique_ptr<WmiService> service = wmi.Connect(OwnMoniker());
   const WmiObjects adapters = service->ExecQuery(kAdapterQueryOwn, std::nullopt);
   for (const auto& adapter : adapters) {
-    if (!HasElements(adapter->Get(L"IPAddress"))) continue;
-    view.ShowAddress(adapter->Item(L"IPAddress", 0));
-    view.ShowPhysicalAddress(adapter->Item(L"Macaddress", 0));
+    const std::wstring address = FirstIPv4(adapter->Get(L"IPAddress"));
+    if (address.empty()) continue;
+    // Both values are read before either shows, so the two boxes always show one adapter.
+    const std::wstring mac = adapter->Item(L"Macaddress", 0);
+    view.ShowAddress(address);
+    view.ShowPhysicalAddress(mac);
   }
 }
 
 std::vector<std::wstring> AdapterInventory::Fill(Wmi& wmi) {
   std::vector<std::wstring> descriptions;
-  Try([&] { service_ = wmi.Connect(WindowMoniker()); });
-  Try([&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
+  Try(L"connect to WMI", [&] { service_ = wmi.Connect(WindowMoniker()); });
+  Try(L"list adapters", [&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
   for (const auto& adapter : lastResult_) {
-    Try([&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
+    Try(L"read Description", [&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
   }
   return descriptions;
 }
 
 void AdapterInventory::Select(const std::wstring& description, AddressView& view) {
-  if (!service_) return;
-  // A query that fails leaves no result set behind: the previous adapter's values must not show.
+  // A query that fails or finds nothing leaves no result set behind, and the boxes empty: the previous
+  // adapter's values must not show beside this one.
   lastResult_.clear();
-  Try([&] { lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql); });
+  Try(L"query adapter", [&] {
+    if (service_) lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql);
+  });
+  std::wstring address, mac;
   for (const auto& adapter : lastResult_) {
-    Try([&] { view.ShowAddress(adapter->Item(L"IPAddress", 0)); });
-    Try([&] { view.ShowPhysicalAddress(adapter->Item(L"Macaddress", 0)); });
+    address.clear();
+    mac.clear();
+    Try(L"read IPAddress", [&] { address = FirstIPv4(adapter->Get(L"IPAddress")); });
+    Try(L"read MACAddress", [&] { mac = adapter->Item(L"Macaddress", 0); });
   }
+  view.ShowAddress(address);
+  view.ShowPhysicalAddress(mac);
 }
 
 }  // namespace quilnet

@@ -15,8 +15,9 @@ class AddressView {
   virtual void ShowPhysicalAddress(const std::wstring& mac) = 0;
 };
 
-// Sets both boxes from the last IP-enabled adapter that has an address, through a connection of its own.
-// Its first failure ends it and reaches the caller; what it set until then stays.
+// Sets both boxes from the last IP-enabled adapter that has an IPv4 address (its first one), through a
+// connection of its own. Its first failure ends it and reaches the caller; the boxes keep the last
+// adapter it showed whole.
 void GetMyIP(Wmi& wmi, AddressView& view);
 
 // The window's long-lived connection and the result set of its last adapter query.
@@ -25,8 +26,9 @@ class AdapterInventory {
   // Opens the connection and runs the start-up query; every adapter's description, in the service's order.
   // A description that cannot be read is left out.
   std::vector<std::wstring> Fill(Wmi& wmi);
-  // Shows the values of every adapter with this description (the last one wins). A value that cannot
-  // be read leaves its box as it was.
+  // Shows the first IPv4 address and the MAC of the adapter with this description (the last one, when
+  // several have it). What it has not, or what cannot be read, shows empty; both boxes are emptied when
+  // no adapter is found.
   void Select(const std::wstring& description, AddressView& view);
 
  private:

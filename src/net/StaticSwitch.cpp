@@ -36,15 +36,34 @@ std::wstring ChangeIP(Wmi& wmi, const std::wstring& adapter, const AddressFields
   return result;
 }
 
+namespace {
+constexpr wchar_t kFailed[] = L"切换失败！";
+}
+
+std::wstring SwitchFailure(HRESULT code) {
+  wchar_t text[16];
+  std::swprintf(text, 16, L"0x%08lX", static_cast<unsigned long>(code));
+  return std::wstring(kFailed) + L"（" + text + L"）";
+}
+
+HRESULT FailureCode(const std::exception_ptr& failure) noexcept {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const WmiError& error) {
+    return error.code();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
 std::wstring SwitchReport(Wmi& wmi, const std::wstring& adapter, const AddressFields& fields) {
-  constexpr wchar_t kFailed[] = L"切换失败！";
   try {
     std::wstring text = ChangeIP(wmi, adapter, fields);
     return text.empty() ? std::wstring(kFailed) + L"（未找到网卡）" : text;
-  } catch (const WmiError& error) {
-    wchar_t code[16];
-    std::swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(error.code()));
-    return std::wstring(kFailed) + L"（" + code + L"）";
+  } catch (...) {
+    return SwitchFailure(FailureCode(std::current_exception()));
   }
 }
 

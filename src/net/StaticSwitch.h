@@ -1,5 +1,7 @@
 #pragma once
 // The static switch: one profile's addresses onto the adapter of that description, through WMI.
+#include <exception>
+#include <new>
 #include <string>
 
 #include "platform/Wmi.h"
@@ -20,8 +22,12 @@ bool AllValid(const AddressFields& fields);
 std::wstring ChangeIP(Wmi& wmi, const std::wstring& adapter, const AddressFields& fields);
 
 // What the status line shows after the button caption: ChangeIP's text, or, when the switch could not
-// run, "切换失败！" with the reason: the WMI error code, or 未找到网卡 when no adapter matched.
+// run, "切换失败！" with the reason: the WMI error code, or 未找到网卡 when no adapter matched. Whatever
+// stopped it, it never ends as nothing: an error that is not WMI's shows as its own code.
 std::wstring SwitchReport(Wmi& wmi, const std::wstring& adapter, const AddressFields& fields);
+// "切换失败！（0x…）" for a code; the code of what was thrown: WMI's own, out of memory, else E_UNEXPECTED.
+std::wstring SwitchFailure(HRESULT code);
+HRESULT FailureCode(const std::exception_ptr& failure) noexcept;
 
 std::wstring SwitchMoniker();
 inline constexpr wchar_t kSwitchQuery[] = L"Select * from Win32_NetworkAdapterConfiguration where Description=";

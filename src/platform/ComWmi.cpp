@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ComPtr.h"
+#include "platform/DispatchError.h"
 #include "platform/Wmi.h"
 
 namespace quilnet {
@@ -75,13 +76,7 @@ void Invoke(IDispatch* target, const std::wstring& name, WORD flags, std::vector
   DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   EXCEPINFO fault{};
   const HRESULT hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &fault, nullptr);
-  if (hr == DISP_E_EXCEPTION) {
-    const HRESULT code = fault.scode ? fault.scode : static_cast<HRESULT>(fault.wCode);
-    SysFreeString(fault.bstrSource);
-    SysFreeString(fault.bstrDescription);
-    SysFreeString(fault.bstrHelpFile);
-    throw WmiError(code ? code : hr, Describe("call failed: ", name));
-  }
+  if (hr == DISP_E_EXCEPTION) throw WmiError(TakeExceptionCode(fault, hr), Describe("call failed: ", name));
   Check(hr, "call failed: ", name);
 }
 
@@ -251,9 +246,25 @@ class ComWmi final : public Wmi {
     Check(CoGetObject(moniker.c_str(), nullptr, IID_IDispatch, service.put_void()), "cannot bind ", moniker);
     return std::make_unique<ComWmiService>(std::move(service));
   }
+  // Nothing is kept between calls: each thread's services are bound on that thread.
+  std::unique_ptr<Wmi> ForThisThread() override { return std::make_unique<ComWmi>(); }
 };
 
 }  // namespace
+
+HRESULT TakeExceptionCode(EXCEPINFO& fault, HRESULT fallback) noexcept {
+  // The WMI scripting objects leave the code to a deferred fill-in: read before it, it is still 0.
+  if (fault.pfnDeferredFillIn) {
+    fault.pfnDeferredFillIn(&fault);
+    fault.pfnDeferredFillIn = nullptr;
+  }
+  const HRESULT code = fault.scode ? fault.scode : static_cast<HRESULT>(fault.wCode);
+  SysFreeString(fault.bstrSource);
+  SysFreeString(fault.bstrDescription);
+  SysFreeString(fault.bstrHelpFile);
+  fault.bstrSource = fault.bstrDescription = fault.bstrHelpFile = nullptr;
+  return code ? code : fallback;
+}
 
 std::unique_ptr<Wmi> MakeComWmi() { return std::make_unique<ComWmi>(); }
 

@@ -29,16 +29,16 @@ namespace {
 // Creates or replaces the file with exactly these bytes; with `flush`, they are on the disk on return.
 bool WriteNewFile(const wchar_t* path, std::string_view bytes, bool flush) {
   if (bytes.size() > MAXDWORD) return false;
-  UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  const UniqueFile file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return false;
   return written == bytes.size() && (!flush || FlushFileBuffers(file.get()));
 }
 
 // Others may go on reading, writing or deleting it meanwhile, as a text editor would.
-UniqueHandle OpenForReading(const std::wstring& path) {
-  return UniqueHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+UniqueFile OpenForReading(const std::wstring& path) {
+  return UniqueFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -47,8 +47,8 @@ UniqueHandle OpenForReading(const std::wstring& path) {
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes) { return WriteNewFile(path.c_str(), bytes, false); }
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxBytes) {
-  const UniqueHandle file = OpenForReading(path);
-  if (file.get() == INVALID_HANDLE_VALUE) return std::nullopt;
+  const UniqueFile file = OpenForReading(path);
+  if (!file) return std::nullopt;
   std::string bytes;
   char chunk[64 * 1024];
   while (bytes.size() < maxBytes) {
@@ -63,8 +63,8 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path, size_t maxByt
 
 FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes) {
   using State = FileContents::State;
-  const UniqueHandle file = OpenForReading(path);
-  if (file.get() == INVALID_HANDLE_VALUE) {
+  const UniqueFile file = OpenForReading(path);
+  if (!file) {
     const DWORD error = GetLastError();
     return {error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? State::Missing : State::Unreadable, {}};
   }
@@ -96,24 +96,44 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
   return placed;
 }
 
+UniqueFile WriteHeldFile(const std::wstring& path, std::string_view bytes) {
+  if (bytes.size() > MAXDWORD) return UniqueFile();
+  DeleteFileW(path.c_str());
+  // CREATE_NEW never opens what is there: a name that could not be freed fails here.
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!file) return file;
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size()) {
+    return UniqueFile();
+  }
+  return file;
+}
+
 bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }
 
-bool RemoveFolderTree(const std::wstring& folder) {
+std::vector<FolderEntry> FolderEntries(const std::wstring& folder) {
+  std::vector<FolderEntry> entries;
   WIN32_FIND_DATAW entry;
-  const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = entry.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolderTree(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+  const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+  if (!find) return entries;
+  do {
+    const std::wstring name = entry.cFileName;
+    if (name != L"." && name != L"..") entries.push_back({name, entry.dwFileAttributes});
+  } while (FindNextFileW(find.get(), &entry));
+  return entries;
+}
+
+bool RemoveFolderTree(const std::wstring& folder) {
+  for (const FolderEntry& entry : FolderEntries(folder)) {
+    const std::wstring path = folder + L"\\" + entry.name;
+    if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveFolderTree(path);
+    } else {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
   }
   return RemoveDirectoryW(folder.c_str()) != FALSE;
 }

@@ -5,15 +5,53 @@
 
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 namespace quilnet {
 
+// Kernel handles whose empty value is null (processes, threads, events). Files and find handles are
+// not: they have the owners below.
 struct KernelHandleDeleter {
   void operator()(HANDLE h) const noexcept {
-    if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    if (h) CloseHandle(h);
   }
 };
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleDeleter>;
+
+// Owner of a handle whose empty value is INVALID_HANDLE_VALUE (CreateFileW, FindFirstFileW), so that
+// `if (file)` is true only for a handle that was opened.
+template <class Closer>
+class InvalidEmptyHandle {
+ public:
+  InvalidEmptyHandle() noexcept = default;
+  explicit InvalidEmptyHandle(HANDLE h) noexcept : h_(h) {}
+  InvalidEmptyHandle(InvalidEmptyHandle&& other) noexcept : h_(other.release()) {}
+  InvalidEmptyHandle& operator=(InvalidEmptyHandle&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  ~InvalidEmptyHandle() { reset(); }
+
+  HANDLE get() const noexcept { return h_; }
+  explicit operator bool() const noexcept { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE release() noexcept { return std::exchange(h_, INVALID_HANDLE_VALUE); }
+  void reset(HANDLE h = INVALID_HANDLE_VALUE) noexcept {
+    if (*this) Closer::Close(h_);
+    h_ = h;
+  }
+
+ private:
+  HANDLE h_ = INVALID_HANDLE_VALUE;
+};
+
+struct FileCloser {
+  static void Close(HANDLE h) noexcept { CloseHandle(h); }
+};
+struct FindCloser {
+  static void Close(HANDLE h) noexcept { FindClose(h); }
+};
+using UniqueFile = InvalidEmptyHandle<FileCloser>;
+using UniqueFind = InvalidEmptyHandle<FindCloser>;
 
 struct GdiObjectDeleter {
   void operator()(HGDIOBJ h) const noexcept {

@@ -1,11 +1,23 @@
 #include "platform/Window.h"
 
+#include <cwchar>
+#include <iterator>
+#include <utility>
+
 #include "platform/Handles.h"
 
 namespace quilnet {
 
 Window::~Window() {
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  if (!hwnd_) return;
+  // The derived part is gone: nothing may call into it any more.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  const HWND hwnd = std::exchange(hwnd_, nullptr);
+  DestroyWindow(hwnd);
+}
+
+void Window::Destroy() noexcept {
+  if (hwnd_) DestroyWindow(hwnd_);  // WM_NCDESTROY clears hwnd_
 }
 
 bool Window::Register(const wchar_t* className) {
@@ -20,23 +32,27 @@ bool Window::Register(const wchar_t* className) {
 }
 
 HWND Window::CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle) {
-  return CreateWindowExW(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  const HWND created = CreateWindowExW(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  if (!created) hwnd_ = nullptr;  // creation refused after WM_NCCREATE
+  return created;
 }
 
 bool Window::CreateChildWindow(const wchar_t* className, HWND parent, const RECT& bounds, int id, DWORD style,
                                DWORD exStyle) {
-  return CreateWindowExW(exStyle, className, L"", style | WS_CHILD, bounds.left, bounds.top,
-                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         this) != nullptr;
+  const HWND created = CreateWindowExW(exStyle, className, L"", style | WS_CHILD, bounds.left, bounds.top,
+                                       bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                       this);
+  if (!created) hwnd_ = nullptr;
+  return created != nullptr;
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   Window* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
     self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -44,7 +60,15 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-  const LRESULT result = self->HandleMessage(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    wchar_t line[64];
+    swprintf(line, std::size(line), L"Quilnet: message 0x%04X failed\n", message);
+    OutputDebugStringW(line);
+    result = DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;

@@ -58,6 +58,9 @@ class Wmi {
  public:
   virtual ~Wmi() = default;
   virtual std::unique_ptr<WmiService> Connect(const std::wstring& moniker) = 0;
+  // A client for the calling thread, which must have entered a COM apartment of its own (COM objects do
+  // not cross apartments). May be called on any thread; the client is used and released on that thread.
+  virtual std::unique_ptr<Wmi> ForThisThread() = 0;
 };
 
 // The real client: the WMI scripting interface through COM (CoGetObject, late-bound IDispatch).

@@ -35,19 +35,16 @@ std::wstring CutToBytes(std::wstring_view text, size_t maxBytes) {
 
 }  // namespace
 
+// CR LF, LF and a lone CR each end a line, as they do for the platform's reader.
 IniFile::IniFile(std::string_view bytes) {
   while (!bytes.empty()) {
-    const size_t lf = bytes.find('\n');
-    std::string text(bytes.substr(0, lf));
+    const size_t end = bytes.find_first_of("\r\n");
+    std::string text(bytes.substr(0, end));
     std::string ending;
-    bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
-    if (lf != std::string_view::npos) {
-      ending = "\n";
-      if (!text.empty() && text.back() == '\r') {
-        text.pop_back();
-        ending = "\r\n";
-      }
+    if (end != std::string_view::npos) {
+      ending = bytes.compare(end, 2, "\r\n") == 0 ? "\r\n" : std::string(1, bytes[end]);
     }
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + ending.size());
     lines_.push_back(MakeLine(std::move(text), std::move(ending)));
   }
 }
@@ -62,9 +59,9 @@ IniFile::Parsed IniFile::Parse(std::string_view bytes) {
   const std::wstring_view text = Trim(decoded);
   if (text.empty()) return {Kind::Blank, {}, {}};
   if (text.front() == L';') return {Kind::Comment, {}, {}};
-  if (text.front() == L'[') {
-    const size_t close = text.rfind(L']');
-    return {Kind::Section, std::wstring(Trim(text.substr(1, close == std::wstring_view::npos ? close : close - 1))), {}};
+  // Only a closed bracket makes a header; an unclosed one is read like any other line.
+  if (const size_t close = text.rfind(L']'); text.front() == L'[' && close != std::wstring_view::npos) {
+    return {Kind::Section, std::wstring(Trim(text.substr(1, close - 1))), {}};
   }
   const size_t equals = text.find(L'=');
   if (equals == std::wstring_view::npos) return {Kind::Other, {}, {}};

@@ -31,7 +31,7 @@ class IniFile {
   };
   struct Line {
     std::string bytes;   // without its line end
-    std::string ending;  // "\r\n", "\n", or "" for a last line without one
+    std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
     Parsed parsed;       // what the bytes say, read once
   };
   static Line MakeLine(std::string bytes, std::string ending);

@@ -18,10 +18,12 @@
 #include "platform/Handles.h"
 #include "platform/Process.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
+#include "support/FormFixture.h"
 
 namespace quilnet {
 namespace {
+
+using test::Utf8;
 
 struct Expected {
   std::wstring description;
@@ -51,29 +53,15 @@ std::wstring Lower(std::wstring s) {
   return s;
 }
 
-std::string Utf8(const std::wstring& s) { return ToCodePage(s, CP_UTF8); }
-
-class AdaptersInNamespace : public ::testing::Test {
+class AdaptersInNamespace : public test::WindowTest {
  protected:
   void SetUp() override {
     ASSERT_GE(expected.size(), 2u) << "run through adapters.sh, which sets QUILNET_EXPECT_ADAPTERS";
     ASSERT_TRUE(SUCCEEDED(com.result()));
-    form = std::make_unique<Form1>(*wmi, starter, folder.path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    test::Pump(100);
+    Start({.wmi = realWmi.get(), .starter = &realStarter});
   }
 
-  std::vector<std::wstring> ListEntries() const {
-    const HWND combo = form->Control(L"Combo1");
-    std::vector<std::wstring> entries;
-    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-      std::wstring text(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)), L'\0');
-      SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-      entries.push_back(text);
-    }
-    return entries;
-  }
+  std::vector<std::wstring> ListEntries() const { return Entries(L"Combo1"); }
 
   const Expected& ExpectedFor(const std::wstring& description) const {
     const auto found = std::find_if(expected.begin(), expected.end(),
@@ -88,20 +76,12 @@ class AdaptersInNamespace : public ::testing::Test {
     EXPECT_EQ(Utf8(Lower(form->Text(L"Text28"))), Utf8(Lower(adapter.mac))) << Utf8(description);
   }
 
-  // What a user's pick does: the list changes its selection and notifies the window.
-  void Pick(int index) {
-    const HWND combo = form->Control(L"Combo1");
-    SendMessageW(combo, CB_SETCURSEL, index, 0);
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
-  }
+  void Pick(int index) { FormHarness::Pick(L"Combo1", index); }
 
   const std::vector<Expected> expected = ExpectedAdapters();
   ComApartment com;
-  std::unique_ptr<Wmi> wmi = MakeComWmi();
-  SystemProcessStarter starter;
-  test::TestFolder folder;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<Wmi> realWmi = MakeComWmi();
+  SystemProcessStarter realStarter;
 };
 
 TEST_F(AdaptersInNamespace, ListHoldsExactlyTheNamespacesAdaptersAndBoxesShowEntryZero) {
@@ -137,11 +117,12 @@ TEST_F(AdaptersInNamespace, ApplyingAProfileReportsTheOutcomeOfTheRealMethods) {
   for (size_t p = 1; p < 4; ++p) {
     for (size_t k = 1; k < 6; ++k) form->SetText(kProfileControls[p].boxes[k], L"10.0.0.1");
   }
-  SendMessageW(form->Control(L"Command1"), BM_CLICK, 0, 0);
+  Click(L"Command1");
   ASSERT_EQ(form->Text(L"Label1"), L"提示：保存成功！");
 
   Pick(0);
-  SendMessageW(form->Control(L"Command10"), BM_CLICK, 0, 0);
+  Click(L"Command10");
+  test::PumpUntil([&] { return !form->Text(L"Label1").empty(); }, 20000);  // from the worker thread
   const std::wstring status = form->Text(L"Label1");
   EXPECT_EQ(status.rfind(L"实验切换失败！（0x", 0), 0u) << Utf8(status);
   EXPECT_EQ(status.back(), L'）') << Utf8(status);

@@ -8,19 +8,16 @@
 #include "app/Form1.h"
 #include "net/Dhcp.h"
 #include "platform/CodePage.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
-class DhcpNetshTest : public ::testing::Test {
+class DhcpNetshTest : public test::WindowTest {
  protected:
   void SetUp() override {
-    form = std::make_unique<Form1>(wmi, starter, folder.path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    test::Pump(20);
+    Start({.starter = &realStarter});
     // After the start, so that the generated script's own netsh is not recorded.
     SetEnvironmentVariableW(L"QUILNET_NETSH_LOG", folder.File(L"netsh.log").c_str());
   }
@@ -45,7 +42,7 @@ class DhcpNetshTest : public ::testing::Test {
   }
   void Press(const std::wstring& name) {
     form->SetText(L"Text25", name);
-    SendMessageW(form->Control(L"zivududi1"), BM_CLICK, 0, 0);
+    Click(L"zivududi1");
   }
   // The status once the run has reported.
   std::wstring Outcome() {
@@ -53,10 +50,7 @@ class DhcpNetshTest : public ::testing::Test {
     return form->Text(L"Label1");
   }
 
-  test::TestFolder folder;
-  test::FakeWmi wmi;
-  SystemProcessStarter starter;
-  std::unique_ptr<Form1> form;
+  SystemProcessStarter realStarter;
 };
 
 TEST_F(DhcpNetshTest, NetshGetsTheNameWholeNoCharacterOfItIsACommandAndItsExitCodeCounts) {

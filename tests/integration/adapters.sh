@@ -37,14 +37,16 @@ trap cleanup EXIT
 ip netns add "$ns" 2>/dev/null || skip "cannot create a network namespace"
 in_ns() { ip netns exec "$ns" "$@"; }
 
-# Wine lists an adapter's IPv6 addresses before its IPv4 ones (Windows the other way round): no IPv6
-# here, switched off before the links exist so that they get no link-local address either.
-in_ns sh -c '[ ! -d /proc/sys/net/ipv6 ] || sysctl -q -w net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1'
+# Wine lists an adapter's IPv6 addresses before its IPv4 ones (Windows the other way round): qnlan0 has
+# both, and qnsix0 has IPv6 only, so its current-address box must stay empty.
 ip -n "$ns" link add qnlan0 address 02:51:4e:00:00:01 type veth peer name qnlab1 address 02:51:4e:00:00:02
+ip -n "$ns" link add qnsix0 address 02:51:4e:00:00:06 type veth peer name qnsix1 address 02:51:4e:00:00:07
 ip -n "$ns" addr add 10.251.1.1/24 dev qnlan0
 ip -n "$ns" addr add 10.251.2.1/24 dev qnlab1
-ip -n "$ns" link set qnlan0 up
-ip -n "$ns" link set qnlab1 up
+ip -n "$ns" addr add 10.251.7.1/24 dev qnsix1
+ip -n "$ns" addr add 2001:db8:1::1/64 dev qnlan0 nodad 2>/dev/null || true
+ip -n "$ns" addr add 2001:db8:6::1/64 dev qnsix0 nodad 2>/dev/null || true
+for link in qnlan0 qnlab1 qnsix0 qnsix1; do ip -n "$ns" link set "$link" up; done
 # lo stays down; Wine's WMI leaves the loopback out either way.
 
 # The X socket's abstract name belongs to the outer namespace; Xlib falls back to the socket file in
@@ -59,5 +61,5 @@ else
   fresh=1
 fi
 in_ns env "${display[@]}" QUILNET_WINEPREFIX="$prefix" \
-  QUILNET_EXPECT_ADAPTERS="qnlan0=10.251.1.1=02:51:4e:00:00:01;qnlab1=10.251.2.1=02:51:4e:00:00:02" \
+  QUILNET_EXPECT_ADAPTERS="qnlan0=10.251.1.1=02:51:4e:00:00:01;qnlab1=10.251.2.1=02:51:4e:00:00:02;qnsix0==02:51:4e:00:00:06;qnsix1=10.251.7.1=02:51:4e:00:00:07" \
   "$root/scripts/wine-run" "$program"

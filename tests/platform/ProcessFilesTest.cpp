@@ -1,10 +1,12 @@
 // Process start, files and code pages on the real platform.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 
 #include "platform/CodePage.h"
 #include "platform/Files.h"
+#include "platform/Handles.h"
 #include "platform/Process.h"
 #include "support/TestFolder.h"
 
@@ -79,6 +81,20 @@ TEST(Files, WriteReplacesReadCapsAndRemoveReports) {
   EXPECT_TRUE(RemoveFile(path));
   EXPECT_FALSE(RemoveFile(path));
   EXPECT_FALSE(WriteFileBytes(folder.File(L"no-folder\\a.txt"), "x"));
+}
+
+TEST(Files, AFileOrListingThatCannotBeOpenedReadsAsNoHandle) {
+  test::TestFolder folder;
+  EXPECT_FALSE(UniqueFile(CreateFileW(folder.File(L"missing.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                      nullptr)));
+  ASSERT_TRUE(WriteFileBytes(folder.File(L"a.txt"), "a"));
+  CreateDirectoryW(folder.File(L"sub").c_str(), nullptr);
+  std::map<std::wstring, bool> isFolder;
+  for (const FolderEntry& entry : FolderEntries(folder.path())) {
+    isFolder[entry.name] = (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+  EXPECT_EQ(isFolder, (std::map<std::wstring, bool>{{L"a.txt", false}, {L"sub", true}}));
+  EXPECT_TRUE(FolderEntries(folder.File(L"missing")).empty());
 }
 
 TEST(Files, ExecutableFolderHoldsTheRunningProgram) {

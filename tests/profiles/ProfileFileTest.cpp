@@ -76,6 +76,14 @@ const char* const kTrickyFiles[] = {
     "\xC3\xFB\xB3\xC6=first\r\n\xC3\xFB\xB3\xC6=second\r\n[\xCD\xF8" "1]\r\n\xB1\xB8\xD3\xC3" "DNS=later section\r\n",
     "[\xCD\xF8" "1]\r\n\xC3\xFB\xB3\xC6=     \r\n\xB1\xB8\xD3\xC3" "DNS=\t8.8.4.4\t\r\n[\xCD\xF8" "2]\r\n"
     "\xC3\xFB\xB3\xC6=no line end",
+    // A lone CR ends a line, alone or mixed with the others.
+    "[\xCD\xF8" "1]\r\xC3\xFB\xB3\xC6=cr only\r\xD7\xD3\xCD\xF8\xD1\xDA\xC2\xEB=255.0.0.0\r[\xCD\xF8" "2]\r"
+    "IP\xB5\xD8\xD6\xB7=10.0.0.2\r",
+    "[\xCD\xF8" "1]\r\r\n\xC3\xFB\xB3\xC6=mixed\n\r\xB1\xB8\xD3\xC3" "DNS=1.1.1.1\r\n\r[\xCD\xF8" "3]\n\r"
+    "IP\xB5\xD8\xD6\xB7=10.0.0.3",
+    // A line that opens a section but never closes it is no header: its keys stay in the section above.
+    "[\xCD\xF8" "1]\r\n[\xCD\xF8" "2\r\n\xC3\xFB\xB3\xC6=unclosed\r\n[\xCD\xF8" "3=\xC3\xFB\xB3\xC6\r\n"
+    "[\xCD\xF8" "4] trailing\r\nIP\xB5\xD8\xD6\xB7=10.0.0.4\r\n",
 };
 
 std::string PlatformRead(const std::wstring& path, const char* section, const char* key) {
@@ -100,6 +108,11 @@ TEST(ProfileFile, ReadsAsThePlatformReadsInItsOwnCodePage) {
             << p << " " << k;
       }
     }
+    // A save replaces what the platform reads, in place, instead of adding a section it never reads.
+    IniFile saved(text);
+    saved.Write(FromCodePage(kSectionBytes[0], kGbk), FromCodePage(kKeyBytes[0], kGbk), L"saved");
+    folder.Write(L"IP.ini", saved.Bytes());
+    EXPECT_EQ(PlatformRead(path, kSectionBytes[0], kKeyBytes[0]), "saved");
   }
 }
 
@@ -167,19 +180,8 @@ TEST(ProfileFile, SaveKeepsForeignLinesAndLineEndsAndAddsWhatIsMissing) {
 }
 
 bool OnlyFile(const test::TestFolder& folder, const wchar_t* name) {
-  WIN32_FIND_DATAW entry;
-  int count = 0;
-  bool found = false;
-  const HANDLE find = FindFirstFileW((folder.path() + L"\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  do {
-    const std::wstring n = entry.cFileName;
-    if (n == L"." || n == L"..") continue;
-    ++count;
-    found = found || n == name;
-  } while (FindNextFileW(find, &entry));
-  FindClose(find);
-  return found && count == 1;
+  const std::vector<FolderEntry> entries = FolderEntries(folder.path());
+  return entries.size() == 1 && entries[0].name == name;
 }
 
 TEST(ProfileFile, SaveThatCannotCompleteLeavesTheOldFileAsItWas) {
@@ -196,8 +198,8 @@ TEST(ProfileFile, SaveThatCannotCompleteLeavesTheOldFileAsItWas) {
 
   {
     // Held open by someone who lets nobody read it: rewriting it would lose what we could not read.
-    UniqueHandle held(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    const UniqueFile held(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
     EXPECT_FALSE(SaveProfiles(path, Sample()));
   }
   EXPECT_EQ(folder.Read(L"IP.ini"), old);

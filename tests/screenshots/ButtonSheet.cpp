@@ -11,7 +11,7 @@
 #include "platform/Gdi.h"
 #include "platform/GdiObjects.h"
 #include "support/Capture.h"
-#include "support/DibCanvas.h"
+#include "support/Canvas.h"
 #include "support/TestFolder.h"
 
 namespace quilnet {
@@ -75,10 +75,10 @@ UniqueBitmap MakePicture(HDC like) {
 }
 
 // The button drawn on its own surface, then put on the sheet through its window shape.
-void Place(test::DibCanvas& sheet, const ButtonLook& start, int x, int y) {
+void Place(test::Canvas& sheet, const ButtonLook& start, int x, int y) {
   ButtonLook look = start;
   DrawMemory memory;
-  test::DibCanvas surface(kButtonW, kButtonH);
+  test::Canvas surface(kButtonW, kButtonH);
   // Twice, as a live control has drawn before: one style takes its focus rectangle from the last layout.
   for (int i = 0; i < 2; ++i) Redraw(surface.dc(), kButtonW, kButtonH, look, memory);
   const UniqueRegion shape = MakeShapeRegion(ShapeOfStyle(look.buttonStyle), kButtonW, kButtonH);
@@ -96,7 +96,7 @@ void Label(HDC dc, const wchar_t* text, int x, int y, int w, int h, UINT flags) 
 int Run(const std::wstring& folder) {
   constexpr int kStates = 7;
   const int rows = 17;
-  test::DibCanvas sheet(kLabelW + 2 * kStates * kCellW, kHeaderH + rows * kCellH, kWindowColour);
+  test::Canvas sheet(kLabelW + 2 * kStates * kCellW, kHeaderH + rows * kCellH, kWindowColour);
   const UniqueFont font = MakeFont(L"宋体", 9, 96, GB2312_CHARSET);
   const UniqueBitmap picture = MakePicture(sheet.dc());
   const Selection useFont(sheet.dc(), font.get());
@@ -132,7 +132,14 @@ int Run(const std::wstring& folder) {
     }
   }
   const std::wstring path = folder + L"\\button-styles.png";
-  if (!test::SavePng(sheet.ToPixels(), path)) {
+  test::Pixels pixels{sheet.width(), sheet.height(), {}};
+  for (int y = 0; y < sheet.height(); ++y) {
+    for (int x = 0; x < sheet.width(); ++x) {
+      const COLORREF c = sheet.At(x, y);
+      pixels.data.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    }
+  }
+  if (!test::SavePng(pixels, path)) {
     std::fprintf(stderr, "cannot write %s\n", ToCodePage(path, CP_UTF8).c_str());
     return 1;
   }

@@ -1,7 +1,7 @@
 // Pictures of the real window in its two sizes, for reading the layout by eye.
 //   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
 // Writes OUTDIR\window-compact.png, window-expanded.png, and window-status.png (compact, with a sample
-// status text, which the start-up sequence leaves empty).
+// status text, which the start-up sequence leaves empty), and the skin's bitmaps (SkinPictures.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,14 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "SkinPictures.h"
 #include "app/Form1.h"
 #include "profiles/ProfileFile.h"
 #include "platform/CodePage.h"
 #include "support/Capture.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
@@ -43,15 +42,12 @@ bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name) {
 }
 
 int Run(const std::wstring& outFolder) {
-  test::TestFolder folder;
-  auto log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi(log);
-  wmi.adapters = {
+  test::FormHarness window;
+  window.wmi.adapters = {
       {L"Intel(R) Ethernet Connection I219-LM", List{L"192.168.1.23", L"fe80::1c2d:3e4f:5a6b:7c8d"},
        L"3C:52:82:1A:2B:3C"},
       {L"Realtek USB GbE Family Controller", List{L"10.20.30.40"}, L"00:E0:4C:68:00:01"},
   };
-  test::RecordingStarter starter(log);
   // Four profiles as a user keeps them: office, lab, home and a spare.
   const ProfileValues profiles{{
       {L"办公室", L"192.168.1.23", L"255.255.255.0", L"192.168.1.1", L"223.5.5.5", L"114.114.114.114"},
@@ -59,9 +55,8 @@ int Run(const std::wstring& outFolder) {
       {L"家里", L"192.168.0.100", L"255.255.255.0", L"192.168.0.1", L"192.168.0.1", L"119.29.29.29"},
       {L"备用", L"172.16.8.8", L"255.255.252.0", L"172.16.8.1", L"172.16.0.53", L"172.16.0.54"},
   }};
-  SaveProfiles(folder.File(kProfileFile), profiles);
-  Form1 form(wmi, starter, folder.path());
-  if (!form.Create(SW_SHOW)) {
+  SaveProfiles(window.folder.File(kProfileFile), profiles);
+  if (!window.Open()) {
     std::fprintf(stderr, "no window\n");
     return 1;
   }
@@ -69,19 +64,19 @@ int Run(const std::wstring& outFolder) {
   // The pointer only moves once the window has been shown for a moment.
   test::Pump(300);
   SetCursorPos(0, 0);
-  if (!Shoot(form.hwnd(), outFolder, L"window-compact.png")) return 1;
+  if (!Shoot(window.hwnd(), outFolder, L"window-compact.png")) return 1;
 
   // The size toggle's other size, with the clock showing once it has ticked.
-  SendMessageW(form.Control(L"Command4"), BM_CLICK, 0, 0);
+  SendMessageW(window.form->Control(L"Command4"), BM_CLICK, 0, 0);
   SetCursorPos(0, 0);
-  test::PumpUntil([&] { return !form.Text(L"Label30").empty(); }, 3000);
-  if (!Shoot(form.hwnd(), outFolder, L"window-expanded.png")) return 1;
+  test::PumpUntil([&] { return !window.form->Text(L"Label30").empty(); }, 3000);
+  if (!Shoot(window.hwnd(), outFolder, L"window-expanded.png")) return 1;
 
-  SendMessageW(form.Control(L"Command4"), BM_CLICK, 0, 0);
+  SendMessageW(window.form->Control(L"Command4"), BM_CLICK, 0, 0);
   SetCursorPos(0, 0);
-  form.SetText(L"Label1", L"提示：IP地址格式错误！");
-  if (!Shoot(form.hwnd(), outFolder, L"window-status.png")) return 1;
-  return 0;
+  window.form->SetText(L"Label1", L"提示：IP地址格式错误！");
+  if (!Shoot(window.hwnd(), outFolder, L"window-status.png")) return 1;
+  return ShootSkinBitmaps(outFolder) ? 0 : 1;
 }
 
 }  // namespace

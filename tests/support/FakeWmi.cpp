@@ -1,6 +1,7 @@
 #include "support/FakeWmi.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cwctype>
 
 namespace quilnet::test {
@@ -95,9 +96,46 @@ std::wstring DescribeCall(const std::wstring& method, const std::vector<WmiArray
 }
 
 void FakeWmi::Record(const std::wstring& call) {
+  std::unique_lock<std::mutex> lock(mutex_);
   log_->push_back(call);
+  if (!holdAt_.empty() && call == holdAt_) {
+    ++waiting_;
+    changed_.notify_all();
+    if (!changed_.wait_for(lock, std::chrono::seconds(20), [&] { return passes_ > 0; })) gaveWay_ = true;
+    if (passes_ > 0) --passes_;
+    --waiting_;
+  }
   if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
 }
+
+void FakeWmi::HoldAt(std::wstring call) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  holdAt_ = std::move(call);
+}
+
+bool FakeWmi::WaitHeld(DWORD ms) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return waiting_ > passes_; });
+}
+
+void FakeWmi::Release() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  ++passes_;
+  changed_.notify_all();
+}
+
+class ThreadClient final : public Wmi {
+ public:
+  explicit ThreadClient(FakeWmi& wmi) : wmi_(wmi) { ++wmi_.threadClients_; }
+  ~ThreadClient() override { --wmi_.threadClients_; }
+  std::unique_ptr<WmiService> Connect(const std::wstring& moniker) override { return wmi_.Connect(moniker); }
+  std::unique_ptr<Wmi> ForThisThread() override { return wmi_.ForThisThread(); }
+
+ private:
+  FakeWmi& wmi_;
+};
+
+std::unique_ptr<Wmi> FakeWmi::ForThisThread() { return std::make_unique<ThreadClient>(*this); }
 
 std::unique_ptr<WmiService> FakeWmi::Connect(const std::wstring& moniker) {
   Record(L"Connect " + moniker);

@@ -1,7 +1,10 @@
 #pragma once
 // A WMI stand-in that serves adapters from a table and records every call verbatim.
+#include <atomic>
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -33,14 +36,34 @@ class FakeWmi final : public Wmi {
   std::vector<std::wstring> failOn;
 
   std::unique_ptr<WmiService> Connect(const std::wstring& moniker) override;
+  // Clients for other threads record into this one (safe from any thread; set the tables beforehand).
+  std::unique_ptr<Wmi> ForThisThread() override;
   const CallLog& log() const { return *log_; }
   std::shared_ptr<CallLog> sharedLog() const { return log_; }
 
-  // Records the call; throws when failOn names it.
+  // Records the call; throws when failOn names it; waits at a hold.
   void Record(const std::wstring& call);
 
+  // Every call the log would show as `call` waits there until Release lets one through. WaitHeld: a call is
+  // waiting (false after `ms`). A hold that nobody releases gives way after 20 s and says so in
+  // holdGaveWay, so that a test that would hang fails instead.
+  void HoldAt(std::wstring call);
+  bool WaitHeld(DWORD ms = 20000);
+  void Release();
+  bool holdGaveWay() const { return gaveWay_; }
+  // Clients made by ForThisThread that are still alive.
+  int threadClients() const { return threadClients_; }
+
  private:
+  friend class ThreadClient;
   std::shared_ptr<CallLog> log_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::wstring holdAt_;
+  int waiting_ = 0;
+  int passes_ = 0;
+  bool gaveWay_ = false;
+  std::atomic<int> threadClients_{0};
 };
 
 }  // namespace quilnet::test

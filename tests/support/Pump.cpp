@@ -23,4 +23,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   }
 }
 
+void Drain() {
+  PumpUntil([] { return true; }, 0);
+}
+
 }  // namespace quilnet::test

@@ -7,15 +7,12 @@
 
 #include "app/Form1.h"
 #include "platform/Clock.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
-using test::Pump;
 using test::PumpUntil;
 
 class FixedClock final : public Clock {
@@ -30,21 +27,11 @@ std::pair<int, int> OuterSize(HWND window) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-class MinorCommandsTest : public ::testing::Test {
+class MinorCommandsTest : public test::WindowTest {
  protected:
-  void Start() {
-    form = std::make_unique<Form1>(wmi, starter, folder.path(), clock);
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    Pump(50);
-  }
-  void Click(const wchar_t* button) { SendMessageW(form->Control(button), BM_CLICK, 0, 0); }
+  void Start() { WindowTest::Start({.clock = &clock}); }
 
-  test::TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  test::RecordingStarter starter{log};
   FixedClock clock;
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(MinorCommandsTest, ClockIsEmptyUntilTheFirstTickThenFollowsTheTimeEverySecond) {

@@ -8,18 +8,14 @@
 #include "net/ConnectionNames.h"
 #include "net/Dhcp.h"
 #include "platform/CodePage.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
 using test::Pump;
 using test::PumpUntil;
-using test::RecordingStarter;
-using test::TestFolder;
 using Names = std::vector<std::wstring>;
 
 std::string Gbk(const std::wstring& text) { return ToCodePage(text, kGbk); }
@@ -48,62 +44,38 @@ class ScriptStandIn final : public ProcessStarter {
   UniqueHandle started_;
 };
 
-class ConnectionsTest : public ::testing::Test {
+class ConnectionsTest : public test::WindowTest {
  protected:
-  void Start(ProcessStarter& starter) {
-    form = std::make_unique<Form1>(wmi, starter, folder->path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    Pump(20);
-  }
-  HWND Ctl(const wchar_t* name) const { return form->Control(name); }
+  void Start(ProcessStarter& starter) { WindowTest::Start({.starter = &starter}); }
   void Tick() { SendMessageW(form->hwnd(), WM_TIMER, Form1::kTmrCheck, 0); }
-  Names Entries() const {
-    Names entries;
-    const LRESULT count = SendMessageW(Ctl(L"Combo2"), CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-      std::wstring text(static_cast<size_t>(SendMessageW(Ctl(L"Combo2"), CB_GETLBTEXTLEN, i, 0)), L'\0');
-      SendMessageW(Ctl(L"Combo2"), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-      entries.push_back(text);
-    }
-    return entries;
-  }
-  void Pick(int index) {
-    SendMessageW(Ctl(L"Combo2"), CB_SETCURSEL, index, 0);
-    SendMessageW(form->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Ctl(L"Combo2")), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Ctl(L"Combo2")));
-  }
+  Names Entries() const { return FormHarness::Entries(L"Combo2"); }
+  void Pick(int index) { FormHarness::Pick(L"Combo2", index); }
   // The poll has stopped its timer (this would stop it otherwise).
   bool PollStopped() const { return !KillTimer(form->hwnd(), Form1::kTmrCheck); }
   void PressDhcp() { SendMessageW(Ctl(L"zivududi1"), BM_CLICK, 0, 0); }
   bool StatusIs(const std::wstring& text) {
     return PumpUntil([&] { return form->Text(L"Label1") == text; }, 5000);
   }
-
-  std::unique_ptr<TestFolder> folder = std::make_unique<TestFolder>();
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(ConnectionsTest, PollWaitsForTheScriptToEndThenListsEveryNameAndTheChoiceFollows) {
   const Names names = {L"本地连接", L"无线网络连接 2", L"", L"以太网"};
   std::string full;
   for (const std::wstring& name : names) full += Gbk(name) + "\r\n";
-  folder->Write(L"part.bin", Gbk(names[0]) + "\r\n");
-  folder->Write(L"full.bin", full);
+  folder.Write(L"part.bin", Gbk(names[0]) + "\r\n");
+  folder.Write(L"full.bin", full);
   // Writes the first name, waits to be let go, then writes the whole list.
-  folder->Write(L"script.bat",
+  folder.Write(L"script.bat",
                 "@echo off\r\ncopy /b /y part.bin network.txt >nul\r\n:wait\r\nif exist go.txt goto done\r\n"
                 "ping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n:done\r\ncopy /b /y full.bin network.txt >nul\r\n");
-  ScriptStandIn script(folder->File(L"script.bat"));
+  ScriptStandIn script(folder.File(L"script.bat"));
   Start(script);
-  ASSERT_TRUE(PumpUntil([&] { return folder->Exists(L"network.txt"); }, 20000));
+  ASSERT_TRUE(PumpUntil([&] { return folder.Exists(L"network.txt"); }, 20000));
   for (int i = 0; i < 3; ++i) Tick();
   EXPECT_EQ(Entries(), Names{});  // not the half-written file
   EXPECT_EQ(form->Text(L"Text25"), L"Text25");
 
-  folder->Write(L"go.txt", "");
+  folder.Write(L"go.txt", "");
   // The timer's own ticks fill the list once the script has ended.
   ASSERT_TRUE(PumpUntil([&] { return !Entries().empty(); }, 30000));
   Names expected;
@@ -131,8 +103,8 @@ TEST_F(ConnectionsTest, WithoutAScriptTheFirstTickReadsAndOneThatDoesNotEndIsWai
 
   form.reset();          // (its end deletes network.txt)
   starter.fail = false;  // now a script that never ends
-  folder->Write(L"network.txt", Gbk(L"本地连接") + "\r\n");
   Start(starter);
+  folder.Write(L"network.txt", Gbk(L"本地连接") + "\r\n");
   for (unsigned i = 1; i < Form1::kMaxPollTicks; ++i) Tick();
   EXPECT_EQ(Entries(), Names{});
   Tick();

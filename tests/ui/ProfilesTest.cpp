@@ -8,32 +8,28 @@
 #include "platform/CodePage.h"
 #include "platform/Window.h"
 #include "profiles/ProfileFile.h"
-#include "support/FakeProcess.h"
-#include "support/FakeWmi.h"
+#include "support/FormFixture.h"
 #include "support/Pump.h"
-#include "support/TestFolder.h"
 
 namespace quilnet {
 namespace {
 
-using test::Pump;
-
-class ProfilesTest : public ::testing::Test {
+class ProfilesTest : public test::WindowTest {
  protected:
-  void Start() {
-    form = std::make_unique<Form1>(wmi, starter, folder.path());
-    ASSERT_TRUE(form->Create(SW_SHOW));
-    Pump(50);
-  }
   void Click(const wchar_t* button) {
     SendMessageW(form->Control(button), BM_CLICK, 0, 0);
     // Read before anything is pumped: a window of another test on the same display may take the
     // activation, and with it the focus, once X events are handled.
     focusAfterClick = GetFocus();
-    Pump(20);
+    test::Drain();
   }
   std::wstring Caption(const wchar_t* name) const { return WindowText(form->Control(name)); }
   std::wstring Status() const { return form->Text(L"Label1"); }
+  // An apply's outcome arrives from its worker thread.
+  std::wstring Applied() const {
+    test::PumpUntil([&] { return !Status().empty(); }, 20000);
+    return Status();
+  }
   // Every address box of every profile valid; names as given.
   void FillValid(const wchar_t* const names[4]) {
     for (size_t p = 0; p < 4; ++p) {
@@ -47,18 +43,6 @@ class ProfilesTest : public ::testing::Test {
       form->SetText(boxes[5], L"8.8.8.8");
     }
   }
-  bool Called(const std::wstring& prefix) const {
-    for (const std::wstring& line : *log) {
-      if (line.rfind(prefix, 0) == 0) return true;
-    }
-    return false;
-  }
-
-  test::TestFolder folder;
-  std::shared_ptr<test::CallLog> log = std::make_shared<test::CallLog>();
-  test::FakeWmi wmi{log};
-  test::RecordingStarter starter{log};
-  std::unique_ptr<Form1> form;
   HWND focusAfterClick = nullptr;
   const wchar_t* const names[4] = {L"办公室", L"实验室", L"家", L"  "};
 };
@@ -76,7 +60,7 @@ TEST_F(ProfilesTest, WithoutAFileTheBoxesShowTheKeyNamesAndNoProfileApplies) {
     Click(profile.button);
     EXPECT_EQ(Status(), L"提示：IP地址格式错误！");
   }
-  EXPECT_FALSE(Called(L"Call ")) << "nothing reaches the adapter";
+  EXPECT_FALSE(Logged(L"Call ")) << "nothing reaches the adapter";
   EXPECT_FALSE(folder.Exists(L"IP.ini"));
 }
 
@@ -163,7 +147,7 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   form->SetText(L"Text2", L"renamed, not saved");
   log->clear();
   Click(L"Command11");
-  EXPECT_EQ(Status(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功");
+  EXPECT_EQ(Applied(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功");
   EXPECT_EQ(*log, (test::CallLog{
                       L"Connect winmgmts:\\\\.\\root\\cimv2",
                       L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'",
@@ -176,17 +160,17 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   form->SetText(L"Text24", L"172.16.0.9");
   log->clear();
   Click(L"Command13");
-  EXPECT_EQ(Status(), L"  切换成功");
+  EXPECT_EQ(Applied(), L"  切换成功");
   ASSERT_EQ(log->size(), 5u);
   EXPECT_EQ((*log)[2], L"Call EnableStatic [\"172.16.0.9\"] [\"255.255.255.0\"]");
 
   wmi.failOn = {L"Call SetGateways [\"10.0.1.1\"] [1:I2]"};
   Click(L"Command10");
-  EXPECT_EQ(Status(), L"办公室切换失败！（0x80041017）");
+  EXPECT_EQ(Applied(), L"办公室切换失败！（0x80041017）");
 
   SendMessageW(form->Control(L"Combo1"), CB_RESETCONTENT, 0, 0);
   Click(L"Command10");
-  EXPECT_EQ(Status(), L"办公室切换失败！（未找到网卡）");
+  EXPECT_EQ(Applied(), L"办公室切换失败！（未找到网卡）");
 }
 
 }  // namespace

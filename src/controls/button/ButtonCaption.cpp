@@ -7,7 +7,7 @@
 
 #include "controls/button/ButtonPrimitives.h"
 #include "platform/GdiObjects.h"
-#include "platform/SystemLibrary.h"
+#include "platform/MsImg.h"
 
 namespace quilnet::button {
 namespace {
@@ -177,9 +177,7 @@ void CopyBitmap(HDC dc, const ButtonLook& look, HBITMAP bitmap, int x, int y, in
   if (!source || !bitmap) return;
   const Selection select(source.get(), bitmap);
   if (look.useMaskColor) {
-    // msimg32 is not one of the platform's known DLLs: loaded from the system folder when first needed.
-    static const auto transparentBlt = SystemFunction<decltype(&TransparentBlt)>(L"msimg32.dll", "TransparentBlt");
-    if (transparentBlt) transparentBlt(dc, x, y, w, h, source.get(), 0, 0, w, h, TranslateColour(look.maskColor));
+    TransparentCopy(dc, x, y, w, h, source.get(), 0, 0, w, h, TranslateColour(look.maskColor));
   } else {
     StretchBlt(dc, x, y, w, h, source.get(), 0, 0, w, h, SRCCOPY);
   }

@@ -4,8 +4,9 @@
 // own behaviour calls CallDefaultWindowProc and leaves its return in Result.
 #include <windows.h>
 
-#include <cstddef>
 #include <functional>
+#include <memory>
+#include <string>
 
 namespace quilnet {
 
@@ -21,28 +22,26 @@ class iSubClass {
   // goes straight to the procedure it had before, so it never calls into a freed object.
   ~iSubClass();
 
-  // The previous procedure of the window hooked last, with these values; 0 before any hook.
+  // The previous procedure of the window hooked last, with these values; 0 when there is none.
   LRESULT CallDefaultWindowProc(HWND cHwnd, UINT Message, WPARAM wParam, LPARAM lParam) const;
   // Hooks cHwnd and returns its previous procedure. A window hooked before is let go as on destruction
-  // (one object, one window). When the hook cannot be installed (no window, another process's window,
-  // eight of these hooks on it already) the window keeps its procedure and that is the result.
+  // (one object, one window). nullptr when the hook cannot be made (no window, a window of another
+  // thread, as many hooks on the window as it can carry): the window keeps its procedure and no message
+  // of it reaches GetWindowMessage.
   WNDPROC SetMsgHook(HWND cHwnd);
-  // Puts the previous procedure back into the hooked window.
+  // Puts the previous procedure back into the hooked window. When another procedure has been put above
+  // this hook since, that one keeps working and this hook only stops handing messages over.
   void SetMsgUnHook();
 
   MessageEvent GetWindowMessage;
 
  private:
-  struct Hook;
-  template <std::size_t Slot>
-  static LRESULT CALLBACK SlotProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static WNDPROC SlotProcedure(std::size_t slot);
-  static LRESULT Route(std::size_t slot, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void LetGo() noexcept;
 
   HWND hwnd_ = nullptr;
   WNDPROC previous_ = nullptr;
-  Hook* hook_ = nullptr;  // belongs to the hooked window; cleared when the window is gone
+  std::wstring name_;                  // the window property of this hook
+  std::shared_ptr<iSubClass*> self_;  // how the hook on the window reaches us; emptied when we let go
 };
 
 }  // namespace quilnet

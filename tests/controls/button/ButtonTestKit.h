@@ -6,7 +6,7 @@
 #include "controls/button/ButtonLook.h"
 #include "controls/button/ButtonPrimitives.h"
 #include "controls/button/ButtonRender.h"
-#include "support/DibCanvas.h"
+#include "support/Canvas.h"
 
 namespace quilnet::button {
 
@@ -29,7 +29,7 @@ class ButtonDrawTest : public ::testing::Test {
   }
   void Draw(ButtonLook& look) { Redraw(canvas.dc(), canvas.width(), canvas.height(), look, memory); }
 
-  test::DibCanvas canvas{kW, kH};
+  test::Canvas canvas{kW, kH};
   DrawMemory memory;
 };
 

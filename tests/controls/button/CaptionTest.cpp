@@ -13,7 +13,7 @@ constexpr COLORREF kRed = 0x0000FF, kMask = 0xE0E0E0, kNavy = 0x800000;
 
 // A bitmap of its own colours, drawn cell by cell.
 UniqueBitmap MakeBitmap(int w, int h, const std::function<COLORREF(int, int)>& colourAt) {
-  test::DibCanvas paint(w, h);
+  test::Canvas paint(w, h);
   UniqueBitmap bitmap(CreateCompatibleBitmap(paint.dc(), w, h));
   const UniqueDc dc(CreateCompatibleDC(paint.dc()));
   const HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
@@ -85,7 +85,7 @@ TEST_F(ButtonCaptionTest, PictureAndCaptionPlaces) {
       {LeftEdge, Right, false, [](int tw, int th) { return RECT{4, 19, std::max(93 - tw - 4, 20), 27 - th / 2}; }},
   };
   for (const Row& r : rows) {
-    canvas.Clear(test::kSentinel);
+    canvas.Fill(test::kSentinel);
     ButtonLook look = Flat(red16, 16, 16);
     look.pictureAlign = r.pictureAlign;
     look.captionAlign = r.captionAlign;
@@ -150,7 +150,7 @@ TEST_F(ButtonCaptionTest, BitmapsAreCroppedMaskedAndGrayedWhenDisabled) {
       {"disabled", small, 16, Actual, true, false, {{{38, 19}, 0xE0E0E0}, {{46, 19}, 0x555555}, {{53, 34}, 0x555555}}},
   };
   for (const auto& r : rows) {
-    canvas.Clear(test::kSentinel);
+    canvas.Fill(test::kSentinel);
     ButtonLook look = Flat(r.bitmap, r.size, r.size);
     look.caption.clear();
     look.pictureAlign = Behind;

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "controls/button/ButtonPrimitives.h"
-#include "support/DibCanvas.h"
+#include "support/Canvas.h"
 
 namespace quilnet::button {
 namespace {
 
-using test::DibCanvas;
+using test::Canvas;
 using test::kSentinel;
 
 TEST(ButtonColours, ShiftRoundsHalvesToEvenAndStaysWithinAChannel) {
@@ -53,7 +53,7 @@ TEST(ButtonGradient, FourDirectionsAndTruncatingSteps) {
       {7, 2, 2, {{0, 0}, {0, 0}}},  // an unknown direction leaves black
   };
   for (const auto& c : cases) {
-    DibCanvas canvas(8, 8);
+    Canvas canvas(8, 8);
     Gradient(canvas.dc(), 1, 2, c.w, c.h, 0x000000, 0x0000C8, c.direction);
     for (int y = 0; y < c.h; ++y) {
       for (int x = 0; x < c.w; ++x) {
@@ -66,14 +66,14 @@ TEST(ButtonGradient, FourDirectionsAndTruncatingSteps) {
 }
 
 TEST(ButtonGradient, DescendingStepsTruncateTowardsZero) {
-  DibCanvas canvas(4, 1);
+  Canvas canvas(4, 1);
   Gradient(canvas.dc(), 0, 0, 4, 1, 0x0000C8, 0x000000, kHorizontal);
   EXPECT_EQ(canvas.At(1, 0), 134u);  // 200 − 66.7 → 200 − 66
   EXPECT_EQ(canvas.At(2, 0), 67u);
 }
 
 TEST(ButtonGradient, OnePixelHighTakesHalfOfEachColourAndNothingForNoSize) {
-  DibCanvas canvas(6, 3);
+  Canvas canvas(6, 3);
   Gradient(canvas.dc(), 0, 1, 5, 1, 0xFF0001, 0x010203, kVertical);
   // Halves truncated apart: 1/2 + 3/2 is 1 where the rounded mean would be 2.
   EXPECT_EQ(canvas.At(0, 1), 0x7F0101u);
@@ -84,7 +84,7 @@ TEST(ButtonGradient, OnePixelHighTakesHalfOfEachColourAndNothingForNoSize) {
 }
 
 TEST(ButtonPrimitives, LineLeavesItsEndPointAndFrameItsInside) {
-  DibCanvas canvas(10, 10);
+  Canvas canvas(10, 10);
   Line(canvas.dc(), 1, 1, 5, 1, 0x0000FF);
   EXPECT_EQ(canvas.At(4, 1), 0x0000FFu);
   EXPECT_EQ(canvas.At(5, 1), kSentinel);

@@ -147,6 +147,44 @@ TEST_F(HookTest, ObjectGoneWhileHookedLeavesTheWindowOnItsOldProcedure) {
   EXPECT_TRUE(DestroyWindow(edit));
 }
 
+TEST_F(HookTest, UnhookingAnInnerHookLeavesTheOuterOneHookedAndTheWindowWhole) {
+  const HWND edit = New(L"Edit", L"abc");
+  const WNDPROC original = ProcOf(edit);
+  iSubClass inner, outer;
+  std::vector<Seen> innerSeen, outerSeen;
+  Forward(inner, &innerSeen);
+  Forward(outer, &outerSeen);
+  inner.SetMsgHook(edit);
+  outer.SetMsgHook(edit);
+  inner.SetMsgUnHook();
+  SetWindowTextW(edit, L"xyz");
+  EXPECT_EQ(WindowText(edit), L"xyz");
+  EXPECT_TRUE(innerSeen.empty());
+  EXPECT_EQ(outerSeen.size(), 3u);  // WM_SETTEXT, WM_GETTEXTLENGTH, WM_GETTEXT
+  outer.SetMsgUnHook();
+  EXPECT_EQ(WindowText(edit), L"xyz");
+  EXPECT_EQ(ProcOf(edit), original);
+}
+
+TEST_F(HookTest, AHookThatCannotBeMadeSaysSoAndHearsNothing) {
+  const HWND edit = New(L"Edit", L"abc");
+  std::vector<std::unique_ptr<iSubClass>> made;
+  std::vector<Seen> seen, lastSeen;
+  auto last = std::make_unique<iSubClass>();
+  for (; made.size() < 64; made.push_back(std::move(last)), last = std::make_unique<iSubClass>()) {
+    Forward(*last, &lastSeen);
+    if (!last->SetMsgHook(edit)) break;
+    lastSeen.clear();
+  }
+  EXPECT_GE(made.size(), 8u);
+  EXPECT_LT(made.size(), 64u);
+  for (auto& hook : made) Forward(*hook, &seen);
+  EXPECT_EQ(WindowText(edit), L"abc");
+  EXPECT_EQ(seen.size(), 2 * made.size());  // WM_GETTEXTLENGTH, WM_GETTEXT through each
+  EXPECT_TRUE(lastSeen.empty());
+  EXPECT_EQ(last->CallDefaultWindowProc(edit, WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
 TEST_F(HookTest, HooksStackOnOneWindowAroundAForeignSubclass) {
   const HWND edit = New(L"Edit", L"abc");
   const WNDPROC original = ProcOf(edit);

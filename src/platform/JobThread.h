@@ -1,0 +1,36 @@
+#pragma once
+// One thread that runs jobs one after another, in the order they were queued, inside a COM apartment of
+// its own: the multithreaded one, since the thread has no message loop to serve a single-threaded one.
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace quilnet {
+
+class JobThread {
+ public:
+  JobThread() = default;
+  // Stops, then waits for the job in progress: the thread never outlives its owner.
+  ~JobThread();
+  JobThread(const JobThread&) = delete;
+  JobThread& operator=(const JobThread&) = delete;
+
+  // Queues a job; the thread starts with the first one. False when it could not be queued (stopped, or no
+  // thread). An exception that leaves a job ends that job only.
+  bool Queue(std::function<void()> job) noexcept;
+  // Jobs not yet begun are dropped and no more are taken; the one in progress runs on. Never waits.
+  void Stop() noexcept;
+
+ private:
+  void Run() noexcept;
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<std::function<void()>> jobs_;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
+}  // namespace quilnet

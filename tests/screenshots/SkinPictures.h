@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace quilnet {
+
+// Writes FOLDER\skin-bitmaps.png (the five skin bitmaps, 8x) and skin-samples.png (what the painters
+// draw from them, 3x). False when a picture cannot be made or written.
+bool ShootSkinBitmaps(const std::wstring& folder);
+
+}  // namespace quilnet
