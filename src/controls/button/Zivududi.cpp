@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "controls/button/Render.h"
+#include "controls/button/ButtonRender.h"
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
 
@@ -164,7 +164,7 @@ void Zivududi::ApplyShape() {
       box.left == 0 && box.top == 0 && box.right == width && box.bottom == height) {
     return;
   }
-  UniqueGdi<HRGN> region = MakeShapeRegion(shape, width, height);
+  auto region = MakeShapeRegion(shape, width, height);
   if (!region) return;
   if (SetWindowRgn(hwnd(), region.get(), TRUE)) {
     region.release();  // the window owns it now
