@@ -796,6 +796,8 @@ LRESULT Zivududi::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case BM_GETCHECK:
       return look_.checkBoxMode && look_.value ? BST_CHECKED : BST_UNCHECKED;
+    case WM_GETFONT:  // the caption's font, as a standard control answers
+      return reinterpret_cast<LRESULT>(surface_.Font());
     case kClickLater:
       if (look_.enabled) RaiseClick();
       return 0;
