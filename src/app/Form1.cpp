@@ -196,9 +196,7 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
       style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
       break;
     case K::Button:
-      className = L"Button";
-      style |= BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP;
-      break;
+      return CreateButton(item, container, id);
     case K::Text:
       className = L"Edit";
       style |= ES_AUTOHSCROLL | WS_TABSTOP;
@@ -224,6 +222,26 @@ HWND Form1::CreateOne(const LayoutRow& item, HWND container, int id) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   if (item.kind == K::Combo) FitComboField(control, TwipsToPixels(item.height, dpi_));
   return control;
+}
+
+// Every command button is one of our multi-style buttons, stored with the window's look: style 4 on the
+// window colour, the button font and its caption; everything else reads as its default.
+HWND Form1::CreateButton(const LayoutRow& item, HWND container, int id) {
+  using namespace button;
+  PropertyBag bag;
+  bag.Write(L"ButtonStyle", std::int32_t{RoundedBevel}, std::int32_t{-1});
+  bag.Write(L"BackColor", ColourValue{kFormColour}, ColourValue{kButtonFace});
+  bag.Write(L"Font", FontDesc{kFace, 9, kGb2312Charset, FW_NORMAL}, FontDesc{});
+  bag.Write(L"Caption", std::wstring(item.caption), std::wstring(L"zivududi1"));
+  Container host;
+  host.ambient.displayName = item.name;
+  host.ambient.backColor = kFormColour;
+  auto control = Zivududi::CreateFromBag(container, TwipsToPixels(item.left, item.top, item.width, item.height, dpi_),
+                                         id, bag, std::move(host));
+  if (!control) return nullptr;
+  const HWND hwnd = control->hWnd();
+  buttons_.push_back(std::move(control));
+  return hwnd;
 }
 
 // The start-up sequence. Each step that fails is abandoned and the next one runs.

@@ -10,6 +10,7 @@
 #include "app/DhcpRuns.h"
 #include "app/Frame.h"
 #include "app/Labels.h"
+#include "controls/button/Zivududi.h"
 #include "net/Adapters.h"
 #include "net/StaticSwitch.h"
 #include "platform/Clock.h"
@@ -66,6 +67,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
+  HWND CreateButton(const struct LayoutRow& item, HWND container, int id);
   HWND AddLabel(const struct LayoutRow& item, HWND container, int id);
   // The label's window, and the width its caption is aligned in.
   std::pair<RECT, int> LabelBounds(const struct LayoutRow& item, HWND container, HFONT font) const;
@@ -116,6 +118,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;
+  std::vector<std::unique_ptr<button::Zivududi>> buttons_;
   POINT bannerAt_{};
   UniqueBrush background_;
   UniqueFont font_;

@@ -21,7 +21,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab and Shift+Tab move between the controls, as in a dialog.
+    // Access keys of the buttons first, then Tab and Shift+Tab between the controls, as in a dialog.
+    if (form.hwnd() && quilnet::button::TranslateAccessKey(form.hwnd(), msg)) continue;
     if (form.hwnd() && IsDialogMessageW(form.hwnd(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -18,6 +18,8 @@ UniqueFont MakeFont(const wchar_t* face, double points, UINT dpi, BYTE charset, 
   return UniqueFont(CreateFontIndirectW(&lf));
 }
 
+UniqueFont MakeFontIndirect(const LOGFONTW& description) { return UniqueFont(CreateFontIndirectW(&description)); }
+
 UniqueBrush MakeSolidBrush(COLORREF colour) { return UniqueBrush(CreateSolidBrush(colour)); }
 
 UniqueBitmap LoadBitmapResource(int id) {

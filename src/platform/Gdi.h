@@ -8,6 +8,7 @@ namespace quilnet {
 
 // A font of `points` (tenths may be given, 15.75 for example) at the window's dots per inch.
 UniqueFont MakeFont(const wchar_t* face, double points, UINT dpi, BYTE charset, int weight = FW_NORMAL);
+UniqueFont MakeFontIndirect(const LOGFONTW& description);
 UniqueBrush MakeSolidBrush(COLORREF colour);
 // A bitmap resource of this module as a DIB section; empty when it is missing.
 UniqueBitmap LoadBitmapResource(int id);

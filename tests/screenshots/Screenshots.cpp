@@ -1,7 +1,8 @@
 // Pictures of the real window in its two sizes, for reading the layout by eye.
 //   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
-// Writes OUTDIR\window-compact.png, window-expanded.png, and window-status.png (compact, with a sample
-// status text, which the start-up sequence leaves empty), and the skin's bitmaps (SkinPictures.h).
+// Writes OUTDIR\window-compact.png, window-expanded.png, window-status.png (compact, with a sample
+// status text, which the start-up sequence leaves empty), window-focus-hot.png (one button focused,
+// another under the pointer), and the skin's bitmaps (SkinPictures.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -104,6 +105,15 @@ int Run(const std::wstring& outFolder) {
   SetCursorPos(0, 0);
   window.form->SetText(L"Label1", L"提示：IP地址格式错误！");
   if (!Shoot(window.hwnd(), outFolder, L"window-status.png")) return 1;
+
+  // One button with the focus, another under the pointer.
+  SetFocus(window.form->Control(L"Command10"));
+  RECT hot{};
+  GetWindowRect(window.form->Control(L"Command11"), &hot);
+  SetCursorPos((hot.left + hot.right) / 2, (hot.top + hot.bottom) / 2);
+  test::Pump(400);
+  if (!Shoot(window.hwnd(), outFolder, L"window-focus-hot.png")) return 1;
+  SetCursorPos(0, 0);
 
   about = {window.hwnd(), outFolder};
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, ShootAbout);

@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <thread>
 
+#include "controls/button/Zivududi.h"
 #include "platform/Subclass.h"
 #include "skin/MSkinner.h"
 #include "skin/Routing.h"
@@ -16,6 +18,9 @@
 
 namespace quilnet::skin::test {
 namespace {
+
+using button::Container;
+using button::Zivududi;
 
 const Names kButtonProps = {L"PROCADDR", L"OLDSTYLE", L"OLDSTATE", L"MOUSEFLAG", L"TIMERID", L"ALPHALEVEL", L"HDC0",
                             L"HDC1",     L"HDC2",     L"HDC3",     L"BMP0",      L"BMP1",    L"BMP2",       L"BMP3"};
@@ -203,12 +208,14 @@ TEST_F(SkinWindowTest, OpeningADropDownListAttachesTheList) {
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-// The multi-style buttons' hover hooks on the form, stood in for by plain buttons that hook their
-// parent through the controls library and unhook it as they go.
+// Multi-style buttons on the form, whose hover hooks sit on the form's chain under the skin, and two
+// plain buttons that hook the form the same way with hooks that count what reaches them; each unhooks
+// the form as it goes. The multi-style button's hook is the last added, so it runs first.
 struct HoverButtons {
   HWND form;
   std::vector<HWND> buttons;
-  std::map<HWND, int> heard;  // messages each button's hook on the form has seen
+  std::unique_ptr<Zivududi> multi;
+  std::map<HWND, int> heard;  // messages each plain button's hook on the form has seen
   HoverButtons(HWND f, const std::function<HWND(HWND)>& child) : form(f) {
     for (int i = 0; i < 2; ++i) {
       const HWND b = child(f);
@@ -222,6 +229,7 @@ struct HoverButtons {
         return next();
       });
     }
+    multi = Zivududi::CreateNew(f, {60, 4, 135, 27}, 7, Container{});
   }
   // The form's whole chain answers: its own procedure, and the hook of every button still there.
   ::testing::AssertionResult Working() {
@@ -231,6 +239,10 @@ struct HoverButtons {
     for (HWND b : buttons) {
       if (IsWindow(b) && heard[b] != 1) return ::testing::AssertionFailure() << "hook of a live button";
       if (IsWindow(b) && SendMessageW(b, WM_GETTEXTLENGTH, 0, 0) != 1) return ::testing::AssertionFailure() << "button";
+    }
+    if (multi && IsWindow(multi->hWnd()) &&
+        SendMessageW(multi->hWnd(), WM_GETTEXTLENGTH, 0, 0) != static_cast<LRESULT>(multi->Caption().size())) {
+      return ::testing::AssertionFailure() << "multi-style button";
     }
     return ::testing::AssertionSuccess();
   }
@@ -245,14 +257,23 @@ TEST_F(SkinWindowTest, TeardownInEveryOrderLeavesHoverHooksAndSkinChainsWhole) {
   for (int order = 0; order < 3; ++order) {
     const HWND f = NewForm(60, 60);
     HoverButtons hover(f, button);
+    ASSERT_TRUE(hover.multi);
+    const HWND multi = hover.multi->hWnd();
+    const LONG_PTR multiStyle = GetWindowLongPtrW(multi, GWL_STYLE);
     ASSERT_EQ(SkinForm(f), 1);
+    // Attached as a window of no family of its own: nothing of a push button's.
+    EXPECT_EQ(FamilyOf(multi), Family::Other);
+    EXPECT_EQ(SkinPropsOf(multi), Names{L"PROCADDR"});
+    EXPECT_EQ(GetWindowLongPtrW(multi, GWL_STYLE), multiStyle);
     ASSERT_TRUE(hover.Working());
     if (order == 1) {
-      // One button first; then the last, whose hook is the last on the form's chain under the skin.
+      // One button first; the multi-style button's hook is the last to leave the form's chain.
       for (HWND b : hover.buttons) {
         DestroyWindow(b);
         EXPECT_TRUE(hover.Working());
       }
+      hover.multi.reset();
+      EXPECT_TRUE(hover.Working());
     }
     if (order == 2) {
       SetActiveWindow(f);
@@ -267,7 +288,7 @@ TEST_F(SkinWindowTest, TeardownInEveryOrderLeavesHoverHooksAndSkinChainsWhole) {
     DestroyWindow(f);
     EXPECT_FALSE(IsWindow(f));
     EXPECT_TRUE(bystander.Working()) << "order " << order;
-    EXPECT_EQ(AttachedWindowCount(), 3) << "order " << order;
+    EXPECT_EQ(AttachedWindowCount(), 4) << "order " << order;  // the bystander form and its three buttons
   }
 }
 

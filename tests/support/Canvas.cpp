@@ -16,7 +16,11 @@ RECT Clip(const RECT& area, const RECT& bounds) {
   return r;
 }
 
-std::string Where(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+std::string Where(int x, int y) {
+  char text[32];
+  std::snprintf(text, sizeof text, "(%d,%d)", x, y);
+  return text;
+}
 
 // Keeps a DC's origin and clipping across one drawing.
 class SavedDc {
@@ -39,25 +43,11 @@ std::string ColourText(COLORREF colour) {
   return text;
 }
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  dc_.reset(CreateCompatibleDC(nullptr));
-  bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dc_ || !bitmap_ || !bits) throw std::runtime_error("no DIB section for a canvas");
-  bits_ = static_cast<uint32_t*>(bits);
-  oldBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+Canvas::Canvas(int width, int height, COLORREF fill)
+    : width_(width), height_(height), surface_(MemorySurface::Create(width, height)) {
+  if (!surface_) throw std::runtime_error("no DIB section for a canvas");
+  bits_ = surface_.bits();
   Fill(fill);
-}
-
-Canvas::~Canvas() {
-  if (oldBitmap_) SelectObject(dc_.get(), oldBitmap_);
 }
 
 void Canvas::Fill(COLORREF colour) {

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Handles.h"
+#include "platform/Surface.h"
 
 namespace quilnet::test {
 
@@ -20,11 +20,10 @@ inline constexpr COLORREF kSentinel = RGB(0x5A, 0xC3, 0xA5);
 class Canvas {
  public:
   Canvas(int width, int height, COLORREF fill = kSentinel);
-  ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  HDC dc() const noexcept { return dc_.get(); }
+  HDC dc() const noexcept { return surface_.dc(); }
   int width() const noexcept { return width_; }
   int height() const noexcept { return height_; }
   RECT bounds() const noexcept { return {0, 0, width_, height_}; }
@@ -58,9 +57,7 @@ class Canvas {
   int width_;
   int height_;
   uint32_t* bits_ = nullptr;
-  UniqueDc dc_;
-  UniqueBitmap bitmap_;
-  HGDIOBJ oldBitmap_ = nullptr;
+  MemorySurface surface_;
 };
 
 // "0x00BBGGRR" for messages.

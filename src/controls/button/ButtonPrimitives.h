@@ -1,0 +1,38 @@
+#pragma once
+// The drawing steps every button face is made of. Each takes colours as the control stores them
+// (system-colour references included) and creates and deletes its own pen or brush.
+#include <windows.h>
+
+#include "controls/button/ButtonLook.h"
+
+namespace quilnet::button {
+
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kBlack = 0x000000;
+// What a colour that cannot be translated becomes (and is drawn with).
+inline constexpr Colour kUntranslatable = 0xFFFFFFFF;
+
+// A system-colour reference becomes its current RGB value; plain colours stay as they are.
+Colour TranslateColour(Colour colour);
+// Each channel moved by amount × 255 (amount from −1 to 1), rounded halves to even, kept within 0..255.
+Colour ShiftColour(Colour colour, float amount);
+// Each channel the mean of the two, rounded halves to even.
+Colour MixColour(Colour a, Colour b);
+
+// A one-pixel line from (x1, y1) up to, but not including, (x2, y2).
+void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour);
+// The one-pixel outline of the rectangle at (x, y) of size w × h.
+void Frame(HDC dc, int x, int y, int w, int h, Colour colour);
+void Fill(HDC dc, Colour colour, const RECT& rect);
+// The four pixels one in from each corner of a width × height surface.
+void CornerDots(HDC dc, int width, int height, Colour colour);
+
+enum GradientDirection : int { kHorizontal = 0, kVertical = 1, kDiagonalDown = 2, kDiagonalUp = 3 };
+// A ramp from colour1 to colour2 over w × h at (x, y): left to right, top to bottom, top-left to
+// bottom-right, or bottom-left to top-right. Nothing for a non-positive size.
+void Gradient(HDC dc, int x, int y, int w, int h, Colour colour1, Colour colour2, int direction);
+
+// DrawEdge on all four sides: EDGE_RAISED, BDR_RAISEDINNER (thin) or EDGE_SUNKEN.
+void Edge(HDC dc, RECT rect, UINT kind);
+
+}  // namespace quilnet::button
