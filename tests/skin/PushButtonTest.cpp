@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kW = 75, kH = 23;
 
-class ButtonTest : public SkinWindowTest {
+class SkinButtonTest : public SkinWindowTest {
  protected:
   void SetUp() override {
     SkinWindowTest::SetUp();
@@ -45,7 +45,7 @@ class ButtonTest : public SkinWindowTest {
   HWND button_ = nullptr;
 };
 
-TEST_F(ButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
+TEST_F(SkinButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
   const struct {
     const char* name;
     void (*enter)(HWND);
@@ -77,7 +77,7 @@ TEST_F(ButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
   EXPECT_TRUE(PtInRegion(region.get(), 1, 1));
 }
 
-TEST_F(ButtonTest, OtherButtonTypesKeepTheirOwnPainting) {
+TEST_F(SkinButtonTest, OtherButtonTypesKeepTheirOwnPainting) {
   const HWND check = Child(form_, L"Button", BS_AUTOCHECKBOX, 10, 40, kW, kH, L"选项");
   ASSERT_EQ(AttachWindow(check), 1);
   Canvas canvas(kW, kH);
@@ -86,7 +86,7 @@ TEST_F(ButtonTest, OtherButtonTypesKeepTheirOwnPainting) {
   EXPECT_EQ(GetWindowLongPtrW(check, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
 }
 
-TEST_F(ButtonTest, FadeBlendsEachTickOverThePictureAndStopsAfterTheBlendAt255) {
+TEST_F(SkinButtonTest, FadeBlendsEachTickOverThePictureAndStopsAfterTheBlendAt255) {
   // Pressed shows at once; the release fades normal in from 60 over it.
   SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(button_, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -129,7 +129,7 @@ TEST_F(ButtonTest, FadeBlendsEachTickOverThePictureAndStopsAfterTheBlendAt255) {
 
 // A leak of one object per attachment would use up a Windows process's default quota of 10,000 GDI
 // objects; the count finds even one.
-TEST_F(ButtonTest, ManyAttachmentsAndFadeTicksLeaveNoObjectBehind) {
+TEST_F(SkinButtonTest, ManyAttachmentsAndFadeTicksLeaveNoObjectBehind) {
   const HWND spare = Child(form_, L"Button", BS_PUSHBUTTON, 10, 40, kW, kH);
   ShowWindow(spare, SW_HIDE);
   const auto cycles = [&](int attachments, int ticks) {
@@ -152,7 +152,7 @@ TEST_F(ButtonTest, ManyAttachmentsAndFadeTicksLeaveNoObjectBehind) {
   SendMessageW(button_, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
-TEST_F(ButtonTest, LettingGoRestoresTheTypeButKeepsLaterChanges) {
+TEST_F(SkinButtonTest, LettingGoRestoresTheTypeButKeepsLaterChanges) {
   // A new caption goes into the images.
   Canvas before(kW, kH), after(kW, kH);
   BitBlt(before.dc(), 0, 0, kW, kH, reinterpret_cast<HDC>(Prop(L"HDC0")), 0, 0, SRCCOPY);
