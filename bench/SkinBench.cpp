@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "platform/Handles.h"
+#include "platform/MsImg.h"
+#include "skin/MSkinner.h"
+#include "skin/PushButton.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
+#include "skin/SkinProps.h"
 
 namespace {
 
@@ -37,8 +41,43 @@ double PerCall(F&& work) {
   return times[times.size() / 2];
 }
 
-void Compare(const char* what, const char* where, double ours, double blit) {
-  std::printf("%-34s %-8s %8.2f us, BitBlt %7.2f us, ratio %6.2f\n", what, where, ours, blit, ours / blit);
+void Compare(const char* what, const char* where, double ours, double base, const char* baseName = "BitBlt") {
+  std::printf("%-34s %-8s %8.2f us, %-10s %7.2f us, ratio %6.2f\n", what, where, ours, baseName, base, ours / base);
+}
+
+// A skinned 75 x 23 push button on a real window: one fade tick (WM_TIMER through the whole dispatch: one
+// blend of its ready state image onto the window) against one AlphaBlend of the same area onto it, and
+// the rendering of its four state images against one BitBlt of the same area.
+void MeasureButton() {
+  const UniqueWindow form(CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 0, 60, 200, 60, nullptr, nullptr,
+                                          nullptr, nullptr));
+  const HWND button = CreateWindowExW(0, L"Button", L"确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 75, 23,
+                                      form.get(), nullptr, nullptr, nullptr);
+  if (!form || !button || !SkinForm(form.get())) {
+    std::fprintf(stderr, "no skinned button\n");
+    return;
+  }
+  const MemorySurface image = CreateMemoryDC(75, 23);
+  // A fade from 0 is 86 ticks; it is started again as it ends.
+  int ticks = 0;
+  const double tick = PerCall([&] {
+    if (ticks++ % 86 == 0) StartFade(button);
+    SendMessageW(button, WM_TIMER, kFadeTimerId, 0);
+  });
+  const double blend = PerCall([&] {
+    const ClientDc dc(button, ClientDc::Area::WholeWindow);
+    AlphaCopy(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, 75, 23, 128);
+  });
+  const double heldBlend = [&] {
+    const ClientDc dc(button, ClientDc::Area::WholeWindow);
+    return PerCall([&] { AlphaCopy(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, 75, 23, 128); });
+  }();
+  Compare("fade tick, 75x23 button", "window", tick, blend, "AlphaBlend");
+  Compare("fade tick, 75x23 button", "held DC", tick, heldBlend, "AlphaBlend");
+  const ClientDc dc(button, ClientDc::Area::WholeWindow);
+  Compare("RenderButtonStates, 75x23", "window", PerCall([&] { RenderButtonStates(button); }),
+          PerCall([&] { BitBlt(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, SRCCOPY); }));
+  StopFade(button);
 }
 
 void Measure(HDC target, const char* where, const SkinSurfaces& skin) {
@@ -70,5 +109,6 @@ int wmain() {
   }
   const ClientDc dc(window.get());
   Measure(dc.get(), "window", skin);
+  MeasureButton();
   return 0;
 }

@@ -13,6 +13,7 @@ class NoWmi final : public quilnet::Wmi {
   std::unique_ptr<quilnet::WmiService> Connect(const std::wstring&) override {
     throw quilnet::WmiError(E_NOTIMPL, "not measured here");
   }
+  std::unique_ptr<quilnet::Wmi> ForThisThread() override { return std::make_unique<NoWmi>(); }
 };
 
 class NoProcesses final : public quilnet::ProcessStarter {

@@ -14,6 +14,7 @@
 #include "platform/Gdi.h"
 #include "platform/SkipOnFailure.h"
 #include "profiles/ProfileFile.h"
+#include "skin/MSkinner.h"
 #include "resource.h"
 
 namespace quilnet {
@@ -274,7 +275,8 @@ void Form1::Load() {
   });
   // 9: the compact size, height first.
   Try(L"compact size", [&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
-  // 10: the skin attaches here.
+  // 10: the skin, on the window and every control in it.
+  Try(L"SkinForm", [&] { skin::SkinForm(hwnd()); });
   // 11
   Try(L"clear Label1", [&] { SetText(L"Label1", L""); });
   // 12: the profiles, then the captions that show their names.

@@ -32,6 +32,14 @@ UniqueIcon LoadIconResource(int id, int size) {
                                                   size, LR_DEFAULTCOLOR)));
 }
 
+UniqueRegion MakeRoundRegion(int width, int height, int ellipse) {
+  return UniqueRegion(CreateRoundRectRgn(0, 0, width, height, ellipse, ellipse));
+}
+
+void SetWindowRegion(HWND window, UniqueRegion region, bool redraw) {
+  if (SetWindowRgn(window, region.get(), redraw)) static_cast<void>(region.release());
+}
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return;

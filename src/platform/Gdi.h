@@ -14,6 +14,11 @@ UniqueBrush MakeSolidBrush(COLORREF colour);
 UniqueBitmap LoadBitmapResource(int id);
 // An icon resource of this module at the given size; empty when it is missing.
 UniqueIcon LoadIconResource(int id, int size);
+// A rectangle of width x height with its corners rounded by an ellipse of `ellipse` x `ellipse`.
+UniqueRegion MakeRoundRegion(int width, int height, int ellipse);
+// Gives the window its region (nothing: no region), which the window then owns; a region the window
+// refused is deleted here.
+void SetWindowRegion(HWND window, UniqueRegion region, bool redraw);
 // Copies the whole bitmap to (x, y) of the context.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 // The window's dots per inch (the system's for a window that has none of its own).

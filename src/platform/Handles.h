@@ -63,6 +63,7 @@ using UniqueGdi = std::unique_ptr<std::remove_pointer_t<T>, GdiObjectDeleter>;
 using UniqueFont = UniqueGdi<HFONT>;
 using UniqueBrush = UniqueGdi<HBRUSH>;
 using UniqueBitmap = UniqueGdi<HBITMAP>;
+using UniqueRegion = UniqueGdi<HRGN>;
 
 struct DcDeleter {
   void operator()(HDC h) const noexcept {

@@ -42,6 +42,34 @@ bool Shoot(HWND window, const std::wstring& folder, const wchar_t* name) {
   return true;
 }
 
+// The About box, shot from inside its own modal loop with its OK button normal, hot (the pointer on it,
+// the fade finished) and pressed; then closed.
+struct AboutShots {
+  HWND owner = nullptr;
+  std::wstring folder;
+  bool done = false, ok = false;
+} about;
+
+void CALLBACK ShootAbout(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND box = GetLastActivePopup(about.owner);
+  if (about.done || box == about.owner) return;
+  about.done = true;
+  KillTimer(nullptr, timer);
+  const HWND button = GetDlgItem(box, IDOK);
+  RECT r{};
+  GetWindowRect(button, &r);
+  const auto fadeOver = [&] { return GetPropW(button, L"TIMERID") == nullptr; };
+  about.ok = Shoot(box, about.folder, L"about-ok-normal.png");
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  test::PumpUntil([&] { return GetPropW(button, L"MOUSEFLAG") != nullptr && fadeOver(); }, 3000);
+  about.ok = about.ok && Shoot(box, about.folder, L"about-ok-hot.png");
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  about.ok = about.ok && Shoot(box, about.folder, L"about-ok-pressed.png");
+  ReleaseCapture();
+  SetCursorPos(0, 0);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 int Run(const std::wstring& outFolder) {
   test::FormHarness window;
   window.wmi.adapters = {
@@ -86,6 +114,12 @@ int Run(const std::wstring& outFolder) {
   test::Pump(400);
   if (!Shoot(window.hwnd(), outFolder, L"window-focus-hot.png")) return 1;
   SetCursorPos(0, 0);
+
+  about = {window.hwnd(), outFolder};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ShootAbout);
+  window.Click(L"Command5");  // returns once the box is closed
+  KillTimer(nullptr, timer);
+  if (!about.ok) return 1;
   return ShootSkinBitmaps(outFolder) ? 0 : 1;
 }
 

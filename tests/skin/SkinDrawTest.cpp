@@ -249,15 +249,6 @@ TEST_F(SkinTest, LabelsStayInsideTheirBox) {
   EXPECT_GT(inked, 0);
 }
 
-// Objects in use, or, where the platform does not count them (Wine), minus the number that can still be
-// made: either way one more for every object left behind.
-long GdiObjectCount() {
-  if (const DWORD used = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(used);
-  std::vector<UniqueBrush> made;
-  for (UniqueBrush brush = MakeSolidBrush(0); brush; brush = MakeSolidBrush(0)) made.push_back(std::move(brush));
-  return -static_cast<long>(made.size());
-}
-
 TEST_F(SkinTest, NoPrimitiveLeavesAnObjectBehind) {
   Canvas target(80, 30);
   const std::vector<std::pair<const char*, std::function<void()>>> work = {
