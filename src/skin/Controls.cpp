@@ -53,8 +53,7 @@ void PaintClientEdge(HWND window) {
   }
 }
 
-// Frame messages of every family that has a client edge to replace; and on enabling or disabling, whose
-// own repaint covers only the client area, the frame's colour follows.
+// The frame message of every family that has a client edge to replace.
 LRESULT EdgeMessage(const Routed& routed) {
   const LRESULT result = routed.Default();
   PaintClientEdge(routed.hwnd());
@@ -131,7 +130,6 @@ LRESULT ComboMessage(const Routed& routed) {
       return result;
     }
     case WM_NCPAINT:
-    case WM_ENABLE:
       return EdgeMessage(routed);
     default:
       return routed.Default();
@@ -155,11 +153,9 @@ LRESULT CheckMessage(const Routed& routed) {
   switch (m.message) {
     case WM_PAINT:
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE: {
-      // Focus and enabling repaint the control's own mark straight away, so ours follows it. (A check
-      // box's focus change leaves the square alone.)
-      if (family == Family::CheckBox && (m.message == WM_SETFOCUS || m.message == WM_KILLFOCUS)) return routed.Default();
+    case WM_KILLFOCUS: {
+      // An option button redraws its circle on a focus change; a check box leaves its square alone.
+      if (family == Family::CheckBox && m.message != WM_PAINT) return routed.Default();
       const LRESULT result = routed.Default();
       PaintMark(window, family, kNormal, true);
       return result;
@@ -291,7 +287,6 @@ LRESULT HeaderMessage(const Routed& routed) {
       return result;
     }
     case WM_NCPAINT:
-    case WM_ENABLE:
       return EdgeMessage(routed);
     default:
       return routed.Default();
@@ -382,7 +377,6 @@ LRESULT ListMessage(const Routed& routed) {
       return result;
     }
     case WM_NCPAINT:
-    case WM_ENABLE:
       return routed.family == Family::DataList ? routed.Default() : EdgeMessage(routed);
     default:
       return routed.Default();
@@ -410,7 +404,6 @@ LRESULT ControlMessage(const Routed& routed) {
     default:
       switch (routed.message.message) {
         case WM_NCPAINT:
-        case WM_ENABLE:
           return EdgeMessage(routed);
         default:
           return routed.Default();
