@@ -69,9 +69,9 @@ class ControlsTest : public ::testing::Test {
     return control;
   }
 
-  // The control as the screen shows it, frame included.
-  static std::unique_ptr<Canvas> Shot(HWND control) {
-    Drain();
+  // The control as the screen shows it, frame included; with `settle`, after every queued paint.
+  static std::unique_ptr<Canvas> Shot(HWND control, bool settle = true) {
+    if (settle) Drain();
     const WindowBox box = GetWindowBox(control);
     auto canvas = std::make_unique<Canvas>(box.width, box.height);
     const ClientDc screen(control, ClientDc::Area::WholeWindow);
@@ -349,10 +349,13 @@ TEST_F(ControlsTest, ClickRepaintsEveryMarkUnderTheParent) {
   const COLORREF dot = SkinPixel(Skin().GlyphSkin(), kOptionDot.x + 2, kOptionDot.y + 2);
   const COLORREF inside = SkinPixel(Skin().OptionSkin(), 6, 6), ring = SkinPixel(Skin().OptionSkin(), 6, 0);
   const int middle = MenuCheck() / 2;
+  // Read at once, before any repaint the click queued: the marks are right straight after the click.
   const auto circle = [](HWND option, int x, int y) {
-    const auto shot = Shot(option);
+    const auto shot = Shot(option, false);
     return shot->At(x, CentreOffset(shot->height(), MenuCheck()) + y);
   };
+  Drain();
+  EXPECT_EQ(circle(first, middle, middle), dot);
   click(second);
   EXPECT_EQ(SendMessageW(first, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(circle(second, middle, middle), dot);
@@ -361,7 +364,7 @@ TEST_F(ControlsTest, ClickRepaintsEveryMarkUnderTheParent) {
   EXPECT_EQ(ControlProp(second, kOldStateProp), kNormal);
 
   click(box);
-  const auto shot = Shot(box);
+  const auto shot = Shot(box, false);
   const int top = CentreOffset(shot->height(), GetSystemMetrics(SM_CYMENUCHECK));
   EXPECT_EQ(shot->At(CentreOffset(MenuCheck(), 9) + 8, top + CentreOffset(GetSystemMetrics(SM_CYMENUCHECK), 8)), 0x1DB754u);
   EXPECT_EQ(circle(second, middle, middle), dot);
