@@ -1,7 +1,8 @@
 // Pictures of the real window in its two sizes, for reading the layout by eye.
 //   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
 // Writes OUTDIR\window-compact.png, window-expanded.png, and window-status.png (compact, with a sample
-// status text, which the start-up sequence leaves empty), and the skin's bitmaps (SkinPictures.h).
+// status text, which the start-up sequence leaves empty), the skin's bitmaps and the
+// skinned controls' gallery (SkinPictures.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -76,7 +77,7 @@ int Run(const std::wstring& outFolder) {
   SetCursorPos(0, 0);
   window.form->SetText(L"Label1", L"提示：IP地址格式错误！");
   if (!Shoot(window.hwnd(), outFolder, L"window-status.png")) return 1;
-  return ShootSkinBitmaps(outFolder) ? 0 : 1;
+  return ShootSkinBitmaps(outFolder) && ShootControlGallery(outFolder) ? 0 : 1;
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: quilnet_screenshots OUTDIR\n");
     return 2;
   }
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   const std::wstring out = quilnet::test::WindowsPath(argv[1]);
   CreateDirectoryW(out.c_str(), nullptr);
