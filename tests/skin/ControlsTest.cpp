@@ -219,30 +219,6 @@ TEST_F(ControlsTest, SunkenEdgesAndListBordersBecomeOneFlatPixel) {
   }
 }
 
-TEST_F(ControlsTest, FrameColourFollowsEnabling) {
-  struct Case {
-    const wchar_t* className;
-    DWORD style, exStyle;
-    int top;  // the frame's top row
-  };
-  const Case cases[] = {
-      {L"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 0},
-      {L"ComboBox", CBS_DROPDOWNLIST, 0, 0},
-      {L"ThunderRT6CheckBox", BS_AUTOCHECKBOX, 0, CentreOffset(23, GetSystemMetrics(SM_CYMENUCHECK))},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.className);
-    HWND control = Make(c.className, c.style, c.exStyle, {10, 10, 170, 33});
-    const int w = GetWindowBox(control).width, h = c.top > 0 ? GetSystemMetrics(SM_CYMENUCHECK) : GetWindowBox(control).height;
-    const int width = c.top > 0 ? MenuCheck() : w;
-    for (const bool enabled : {false, true}) {
-      EnableWindow(control, enabled);
-      EXPECT_TRUE(Shot(control)->FrameOf({0, c.top, width, c.top + h}, enabled ? kBorderColour : kDisabledBorderColour));
-    }
-    DestroyWindow(control);
-  }
-}
-
 // --- check boxes and option buttons ----------------------------------------------------------------
 
 TEST_F(ControlsTest, CheckBoxSquareShowsStateAndMark) {
