@@ -2,7 +2,8 @@
 //   quilnet_screenshots OUTDIR     (a Windows path, or a Unix path that Wine shows as drive Z:)
 // Writes OUTDIR\window-compact.png, window-expanded.png, window-status.png (compact, with a sample
 // status text, which the start-up sequence leaves empty), window-focus-hot.png (one button focused,
-// another under the pointer), and the skin's bitmaps (SkinPictures.h).
+// another under the pointer), the About box's OK button in three states, the skin's bitmaps and the
+// skinned controls' gallery (SkinPictures.h).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -120,7 +121,7 @@ int Run(const std::wstring& outFolder) {
   window.Click(L"Command5");  // returns once the box is closed
   KillTimer(nullptr, timer);
   if (!about.ok) return 1;
-  return ShootSkinBitmaps(outFolder) ? 0 : 1;
+  return ShootSkinBitmaps(outFolder) && ShootControlGallery(outFolder) ? 0 : 1;
 }
 
 }  // namespace
@@ -131,7 +132,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: quilnet_screenshots OUTDIR\n");
     return 2;
   }
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   const std::wstring out = quilnet::test::WindowsPath(argv[1]);
   CreateDirectoryW(out.c_str(), nullptr);

@@ -284,7 +284,9 @@ TEST_F(SkinWindowTest, TeardownInEveryOrderLeavesHoverHooksAndSkinChainsWhole) {
       MessageBoxW(f, L"Quilnet", L"提示！", MB_OK);
       KillTimer(nullptr, timer);
     }
-    if (IsWindow(f)) EXPECT_TRUE(hover.Working());
+    if (IsWindow(f)) {
+      EXPECT_TRUE(hover.Working());
+    }
     DestroyWindow(f);
     EXPECT_FALSE(IsWindow(f));
     EXPECT_TRUE(bystander.Working()) << "order " << order;

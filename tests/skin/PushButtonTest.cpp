@@ -35,7 +35,9 @@ class SkinButtonTest : public SkinWindowTest {
         const bool corner = (x < 1 || x > kW - 2) && (y < 1 || y > kH - 2);
         const bool inset = x >= kTextInset && x < kW - kTextInset && y >= kTextInset && y < kH - kTextInset;
         const COLORREF shown = ScreenAt(button_, x, y);
-        if (!inset && !corner) ASSERT_EQ(shown, tile.At(x, y)) << "state " << state << " (" << x << ", " << y << ")";
+        if (!inset && !corner) {
+          ASSERT_EQ(shown, tile.At(x, y)) << "state " << state << " (" << x << ", " << y << ")";
+        }
         inked += inset && shown == text;
       }
     }
@@ -115,7 +117,9 @@ TEST_F(SkinButtonTest, FadeBlendsEachTickOverThePictureAndStopsAfterTheBlendAt25
   ASSERT_EQ(Prop(kAlphaLevel), 0);
   int ticks = 0;
   while (Prop(kTimerId) != 0 && ticks < 1000) {
-    if (++ticks == 86) EXPECT_EQ(Prop(kAlphaLevel), 255);
+    if (++ticks == 86) {
+      EXPECT_EQ(Prop(kAlphaLevel), 255);
+    }
     Tick();
   }
   EXPECT_EQ(ticks, 86);
