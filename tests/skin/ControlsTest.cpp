@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "skin/Controls.h"
+#include "skin/MSkinner.h"
 #include "skin/SkinFixture.h"
 #include "skin/TestRouting.h"
 #include "support/Messages.h"
@@ -48,12 +49,13 @@ class ControlsTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_NE(CurrentSurfaces(), nullptr);
     // Keep the real pointer off the controls: only the messages a test sends move them.
     SetCursorPos(1200, 1000);
     host_.reset(CreateWindowExW(0, kHostClass, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 460, 320,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     ASSERT_TRUE(host_);
+    // The host is skinned first, so the skin's bitmaps exist before any control is made.
+    ASSERT_EQ(SkinForm(host_.get()), 1);
   }
 
   // A skinned child control of the host.
