@@ -25,14 +25,6 @@ using namespace skin;
 constexpr const wchar_t* kGalleryClass = L"QuilnetSkinGallery";
 constexpr int kLabelWidth = 100, kColumn = 132, kCellWidth = 120, kTop = 34, kRowGap = 8;
 
-void Superclass(const wchar_t* base, const wchar_t* name) {
-  WNDCLASSEXW wc{sizeof wc};
-  if (!GetClassInfoExW(nullptr, base, &wc)) return;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
 // What one row shows: a control per column, made by `make`, with the column's state given to it.
 struct Row {
   const wchar_t* label;
@@ -103,12 +95,7 @@ void ShowState(HWND control, int column) {
 }  // namespace
 
 bool ShootControlGallery(const std::wstring& folder) {
-  Superclass(L"Button", L"ThunderRT6CheckBox");
-  Superclass(L"Button", L"ThunderRT6OptionButton");
-  Superclass(L"ComboBox", L"ThunderRT6DriveListBox");
-  Superclass(PROGRESS_CLASSW, L"ProgressBar20WndClass");
-  Superclass(L"ListBox", L"DataListWndClass");
-  Superclass(L"ListBox", L"ApexGridXYZ");
+  skin::test::RegisterForeignClasses();
   WNDCLASSEXW wc{sizeof wc};
   wc.lpfnWndProc = DefWindowProcW;
   wc.hInstance = GetModuleHandleW(nullptr);

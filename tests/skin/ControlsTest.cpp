@@ -21,25 +21,10 @@ using ::quilnet::test::Drain;
 constexpr const wchar_t* kHostClass = L"QuilnetSkinHost";
 
 // Registers `name` as a copy of the standard class `base`, with its procedure.
-void Superclass(const wchar_t* base, const wchar_t* name) {
-  WNDCLASSEXW wc{sizeof wc};
-  ASSERT_TRUE(GetClassInfoExW(nullptr, base, &wc)) << "no class";
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
 class ControlsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&icc);
-    Superclass(L"Button", L"ThunderRT6CheckBox");
-    Superclass(L"Button", L"ThunderRT6OptionButton");
-    Superclass(L"ComboBox", L"ThunderRT6DriveListBox");
-    Superclass(PROGRESS_CLASSW, L"ProgressBar20WndClass");
-    Superclass(L"ListBox", L"DataListWndClass");
-    Superclass(L"ListBox", L"ApexGridXYZ");
+    ASSERT_TRUE(skin::test::RegisterForeignClasses());
     WNDCLASSEXW host{sizeof host};
     host.lpfnWndProc = DefWindowProcW;
     host.hInstance = GetModuleHandleW(nullptr);
