@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Timing.h"
 #include "controls/button/ButtonRender.h"
 #include "platform/Gdi.h"
 
@@ -17,25 +18,10 @@ using namespace quilnet::button;
 constexpr int kWidth = 93, kHeight = 55;
 constexpr int kRounds = 31, kPerRound = 200;
 
-double Now() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(f.QuadPart);
-}
-
 // Median microseconds of one call.
 template <class F>
 double Median(F&& work) {
-  std::vector<double> times;
-  for (int r = 0; r < kRounds; ++r) {
-    const double start = Now();
-    for (int i = 0; i < kPerRound; ++i) work();
-    GdiFlush();
-    times.push_back((Now() - start) / kPerRound);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return quilnet::bench::MedianPerCall(kRounds, kPerRound, work);
 }
 
 }  // namespace

@@ -8,29 +8,17 @@
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "Timing.h"
 #include "profiles/ProfileFile.h"
 
 namespace {
 
 using namespace quilnet;
 
-double Now() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
+// Median milliseconds of one run of `work`.
 template <class F>
 double Median(int rounds, F&& work) {
-  std::vector<double> times;
-  for (int i = 0; i < rounds; ++i) {
-    const double start = Now();
-    work();
-    times.push_back(Now() - start);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return bench::MedianPerCall(rounds, 1, work) / 1000.0;
 }
 
 ProfileValues Sample() {

@@ -13,32 +13,17 @@
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 #include "skin/SkinProps.h"
+#include "Timing.h"
 
 namespace {
 
 using namespace quilnet;
 using namespace quilnet::skin;
 
-double Now() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(f.QuadPart);
-}
-
 // Median over rounds of the time per call, in microseconds.
 template <class F>
 double PerCall(F&& work) {
-  constexpr int kRounds = 15, kCalls = 500;
-  std::vector<double> times;
-  for (int r = 0; r < kRounds; ++r) {
-    const double start = Now();
-    for (int i = 0; i < kCalls; ++i) work();
-    GdiFlush();
-    times.push_back((Now() - start) / kCalls);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return quilnet::bench::MedianPerCall(15, 500, work);
 }
 
 void Compare(const char* what, const char* where, double ours, double base, const char* baseName = "BitBlt") {

@@ -13,7 +13,7 @@
 #include "platform/Handles.h"
 #include "skin/Controls.h"
 #include "skin/SkinBitmaps.h"
-#include "skin/TestRouting.h"
+#include "skin/ForeignControls.h"
 #include "support/Capture.h"
 #include "support/Pump.h"
 

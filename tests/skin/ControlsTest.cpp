@@ -9,7 +9,7 @@
 #include "skin/Controls.h"
 #include "skin/MSkinner.h"
 #include "skin/SkinFixture.h"
-#include "skin/TestRouting.h"
+#include "skin/ForeignControls.h"
 #include "support/Messages.h"
 #include "support/Pump.h"
 
