@@ -15,6 +15,7 @@
 #include "net/StaticSwitch.h"
 #include "platform/Clock.h"
 #include "platform/Handles.h"
+#include "platform/PrivateMessages.h"
 #include "platform/Process.h"
 #include "platform/Window.h"
 #include "platform/Wmi.h"
@@ -51,10 +52,6 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   static constexpr UINT_PTR kTmrCheck = 1;
   static constexpr UINT_PTR kTimer2 = 2;
-  // A netsh process of the DHCP switch has ended.
-  static constexpr UINT kDhcpCommandEnded = WM_APP + 4;
-  // A switch of an apply button has ended.
-  static constexpr UINT kApplyEnded = WM_APP + 5;
   // The poll waits at most this many ticks for the script to end, then reads what there is.
   static constexpr unsigned kMaxPollTicks = 30;
 

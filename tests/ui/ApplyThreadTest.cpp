@@ -97,7 +97,7 @@ TEST_F(ApplyThreadTest, ClosingDuringASwitchNeitherWaitsNorIsReportedTo) {
   EXPECT_EQ(Count(EnableStatic(2)), 0u);
   EXPECT_EQ(wmi.threadClients(), 0);
   MSG msg;
-  EXPECT_FALSE(PeekMessageW(&msg, nullptr, Form1::kApplyEnded, Form1::kApplyEnded, PM_REMOVE));
+  EXPECT_FALSE(PeekMessageW(&msg, nullptr, kApplyEnded, kApplyEnded, PM_REMOVE));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "controls/button/AfterHook.h"
 #include "controls/button/ButtonLook.h"
 #include "controls/button/Host.h"
+#include "platform/PrivateMessages.h"
 #include "platform/Window.h"
 
 namespace quilnet::button {
@@ -100,9 +101,6 @@ class Zivududi final : public Window {
   const Surface& HostSurface() const noexcept { return surface_; }
 
   ButtonEvents events;
-
-  // Raises Click once the messages already queued have run.
-  static constexpr UINT kClickLater = WM_APP + 0x3A0;
 
  private:
   explicit Zivududi(Container container);
