@@ -63,6 +63,7 @@ TEST_F(WindowBaseTest, AWindowOfOurClassMadeByAnyoneElseFailsToCreate) {
   EXPECT_EQ(CreateWindowExW(0, L"QuilnetProbeControl", L"", WS_CHILD, 0, 0, 9, 9, parent.get(), nullptr,
                             GetModuleHandleW(nullptr), nullptr),
             nullptr);
+  EXPECT_EQ(trace.Faults(), 0);
 }
 
 TEST_F(WindowBaseTest, AHandlerThatThrowsFailsQuietlyWithTheDefaultAnswer) {

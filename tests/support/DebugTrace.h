@@ -1,5 +1,6 @@
 #pragma once
-// The debug-output lines of the program while a DebugTrace lives, as a debugger would receive them.
+// What a debugger would receive while a DebugTrace lives: the program's debug-output lines, and its faults
+// (counted also where the platform swallows them, as it does inside some callbacks).
 #include <windows.h>
 
 #include <string>
@@ -24,6 +25,7 @@ class DebugTrace {
     }
     return false;
   }
+  int Faults() const noexcept { return faults_; }
 
  private:
   static LONG CALLBACK Catch(EXCEPTION_POINTERS* info) {
@@ -32,11 +34,13 @@ class DebugTrace {
       const std::string text(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
       current->lines_.push_back(std::wstring(text.begin(), text.end()));
     }
+    if (current && record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION) ++current->faults_;
     return EXCEPTION_CONTINUE_SEARCH;
   }
   static inline DebugTrace* current = nullptr;
   PVOID handler_;
   std::vector<std::wstring> lines_;
+  int faults_ = 0;
 };
 
 }  // namespace quilnet::test
