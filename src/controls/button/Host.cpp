@@ -135,8 +135,6 @@ void Surface::SetFont(const FontDesc& desc) {
   fontDesc_ = desc;
 }
 
-bool Surface::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
-
 void Surface::SetEnabled(bool enabled) const {
   if (hwnd_) EnableWindow(hwnd_, enabled);
 }

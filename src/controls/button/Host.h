@@ -120,7 +120,6 @@ class Surface {
   // Follows the window's client size. False when the picture could not be made.
   bool FollowClientSize();
 
-  HWND hWnd() const noexcept { return hwnd_; }
   HDC hDC() const noexcept { return picture_.dc(); }
   int ScaleWidth() const noexcept { return width_; }
   int ScaleHeight() const noexcept { return height_; }
@@ -133,7 +132,6 @@ class Surface {
   void SetFont(const FontDesc& desc);
   Colour ForeColor = kButtonText;
   Colour BackColor = kButtonFace;
-  bool Enabled() const;
   void SetEnabled(bool enabled) const;
   std::int16_t MousePointer = 0;
   HICON MouseIcon() const noexcept { return mouseIcon_.get(); }
