@@ -1,8 +1,7 @@
-// Every drawing path, and a whole button, counted exactly: one GDI object left behind shows.
+// Every drawing path, counted exactly: one GDI object left behind shows.
 #include <vector>
 
 #include "controls/button/ButtonTestKit.h"
-#include "controls/button/Zivududi.h"
 #include "platform/Gdi.h"
 #include "support/GdiCount.h"
 
@@ -39,20 +38,6 @@ TEST_F(ButtonDrawTest, EveryDrawingPathLeavesNoObjectBehind) {
   for (ButtonLook look : looks) Draw(look);  // what the drawing keeps between calls is made now
   const long before = GdiObjectCount();
   for (ButtonLook look : looks) Draw(look);
-  EXPECT_EQ(GdiObjectCount(), before);
-}
-
-TEST_F(ButtonDrawTest, AButtonMadeAndDestroyedLeavesNoObjectBehind) {
-  const UniqueWindow parent(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                                            GetModuleHandleW(nullptr), nullptr));
-  PropertyBag bag;
-  bag.Write(L"Font", FontDesc{L"宋体", 9, GB2312_CHARSET}, FontDesc{});
-  bag.Write(L"MouseIcon", ButtonPicture{ButtonPicture::Kind::Icon, nullptr, LoadIconW(nullptr, IDI_APPLICATION)},
-            ButtonPicture{});
-  const auto makeAndDestroy = [&] { Zivududi::CreateFromBag(parent.get(), {0, 0, kW, kH}, 1, bag, {}); };
-  makeAndDestroy();  // the class, its cursor and the process's first font are made once
-  const long before = GdiObjectCount();
-  makeAndDestroy();
   EXPECT_EQ(GdiObjectCount(), before);
 }
 
