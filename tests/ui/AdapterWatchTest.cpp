@@ -55,17 +55,9 @@ TEST_F(AdapterWatchTest, ListFollowsAdaptersThatComeAndGoAndKeepsTheChosenOne) {
   EXPECT_TRUE(PumpUntil([&] { return Entries(L"Combo1") == three; }, 5000));
   EXPECT_EQ(Text(L"Combo1"), kWifi.description);
 
-  FakeAdapter renewed = kWifi;  // a new lease
-  renewed.ipAddress = List{L"10.0.0.99"};
-  wmi.SetAdapters({kUsb, kLan, renewed});
-  EXPECT_TRUE(BoxesShow(renewed));
-
   wmi.SetAdapters({kLan, kUsb});  // the chosen one unplugged: the first is chosen, the boxes follow
   EXPECT_TRUE(BoxesShow(kLan));
   EXPECT_EQ(Text(L"Combo1"), kLan.description);
-
-  wmi.SetAdapters({});
-  EXPECT_TRUE(PumpUntil([&] { return Entries(L"Combo1").empty() && Text(L"Text27").empty(); }, 5000));
 }
 
 }  // namespace
