@@ -18,6 +18,16 @@ const FakeAdapter kLan{L"Intel(R) Ethernet", List{L"192.168.1.23"}, L"3C:52:82:1
 const FakeAdapter kWifi{L"Wi-Fi", List{L"10.0.0.7"}, L"AA:BB:CC:DD:EE:FF"};
 const FakeAdapter kUsb{L"Realtek USB GbE", std::monostate{}, L"00:E0:4C:68:00:01"};
 
+const std::wstring kAllAdapters = L"ExecQuery " + std::wstring(kAdapterQuery) + L" | WQL 16";
+
+int adapterPosts = 0;
+LRESULT CALLBACK CountAdapterPosts(int code, WPARAM remove, LPARAM msg) {
+  if (code == HC_ACTION && remove == PM_REMOVE && reinterpret_cast<const MSG*>(msg)->message == kAdaptersChanged) {
+    ++adapterPosts;
+  }
+  return CallNextHookEx(nullptr, code, remove, msg);
+}
+
 class AdapterWatchTest : public test::WindowTest {
  protected:
   bool BoxesShow(const FakeAdapter& a) {
@@ -31,8 +41,7 @@ TEST_F(AdapterWatchTest, BoxesShowWhatASwitchMadeOfTheAdapter) {
   wmi.adapters = {kWifi, kLan};
   Start({.watch = AdapterWatch::Timing{.pollMs = 600000, .quietMs = 600000}});
   // The watch's first look; the fill made the first query of all adapters.
-  const std::wstring all = L"ExecQuery " + std::wstring(kAdapterQuery) + L" | WQL 16";
-  ASSERT_TRUE(PumpUntil([&] { return wmi.Count(all) >= 2; }, 5000));
+  ASSERT_TRUE(PumpUntil([&] { return wmi.Count(kAllAdapters) >= 2; }, 5000));
   Pick(L"Combo1", 1);
   const wchar_t* const profile[] = {L"办公室", L"172.16.0.9", L"255.255.255.0", L"172.16.0.1", L"223.5.5.5",
                                     L"8.8.8.8"};
@@ -58,6 +67,14 @@ TEST_F(AdapterWatchTest, ListFollowsAdaptersThatComeAndGoAndKeepsTheChosenOne) {
   wmi.SetAdapters({kLan, kUsb});  // the chosen one unplugged: the first is chosen, the boxes follow
   EXPECT_TRUE(BoxesShow(kLan));
   EXPECT_EQ(Text(L"Combo1"), kLan.description);
+
+  // Looks that find nothing new leave the window alone.
+  adapterPosts = 0;
+  const HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountAdapterPosts, nullptr, GetCurrentThreadId());
+  const size_t looks = wmi.Count(kAllAdapters);
+  PumpUntil([&] { return wmi.Count(kAllAdapters) >= looks + 4; }, 5000);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(adapterPosts, 0);
 }
 
 }  // namespace
