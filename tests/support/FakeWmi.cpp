@@ -14,7 +14,9 @@ std::wstring Lower(std::wstring s) {
 
 class FakeObject final : public WmiObject {
  public:
-  FakeObject(FakeWmi& wmi, FakeAdapter adapter) : wmi_(wmi), adapter_(std::move(adapter)) {}
+  // The adapter as it was when the query found it: as in WMI, an instance does not follow later changes.
+  FakeObject(FakeWmi& wmi, size_t index, FakeAdapter adapter)
+      : wmi_(wmi), index_(index), adapter_(std::move(adapter)) {}
 
   WmiValue Get(const std::wstring& name) override {
     wmi_.Record(L"Get " + name);
@@ -33,8 +35,7 @@ class FakeObject final : public WmiObject {
 
   long CallMethod(const std::wstring& name, const std::vector<WmiArray>& arguments) override {
     wmi_.Record(DescribeCall(name, arguments));
-    const auto answer = adapter_.returns.find(name);
-    return answer == adapter_.returns.end() ? 0 : answer->second;
+    return wmi_.Answer(index_, name, arguments).code;
   }
 
  private:
@@ -43,10 +44,14 @@ class FakeObject final : public WmiObject {
     if (key == L"description") return adapter_.description;
     if (key == L"ipaddress") return adapter_.ipAddress;
     if (key == L"macaddress") return adapter_.mac;
+    if (key == L"ipsubnet") return adapter_.ipSubnet;
+    if (key == L"defaultipgateway") return adapter_.gateways;
+    if (key == L"dnsserversearchorder") return adapter_.dnsServers;
     throw WmiError(DISP_E_UNKNOWNNAME, "unknown property");
   }
 
   FakeWmi& wmi_;
+  size_t index_;
   FakeAdapter adapter_;
 };
 
@@ -59,15 +64,8 @@ class FakeService final : public WmiService {
     if (options) call += L" | " + options->language + L" " + std::to_wstring(options->flags);
     wmi_.Record(call);
     WmiObjects result;
-    // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
-    const std::wstring marker = L"Description=";
-    const size_t at = query.find(marker);
-    for (const FakeAdapter& adapter : wmi_.adapters) {
-      if (at != std::wstring::npos) {
-        const std::wstring literal = query.substr(at + marker.size());
-        if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
-      }
-      result.push_back(std::make_unique<FakeObject>(wmi_, adapter));
+    for (auto& [index, adapter] : wmi_.Find(query)) {
+      result.push_back(std::make_unique<FakeObject>(wmi_, index, std::move(adapter)));
     }
     return result;
   }
@@ -75,6 +73,34 @@ class FakeService final : public WmiService {
  private:
   FakeWmi& wmi_;
 };
+
+std::vector<std::wstring> Texts(const WmiValue& value) {
+  if (const auto* list = std::get_if<std::vector<std::wstring>>(&value)) return *list;
+  return {};
+}
+
+std::wstring Text(const WmiArray& array, size_t i) {
+  return i < array.size() ? std::get<std::wstring>(array[i]) : std::wstring();
+}
+
+// The IPv4 entries of `list` (and their partners in `paired`) give way to one new entry, in the place of
+// the first of them (first of all when there was none, as Windows lists them); IPv6 entries stay.
+void ReplaceIPv4(WmiValue& list, WmiValue* paired, const std::wstring& entry, const std::wstring& partner) {
+  std::vector<std::wstring> entries = Texts(list), partners = paired ? Texts(*paired) : entries;
+  partners.resize(entries.size());
+  const auto ipv4 = [](const std::wstring& e) { return e.find(L':') == std::wstring::npos; };
+  const auto first = std::find_if(entries.begin(), entries.end(), ipv4) - entries.begin();
+  const auto at = first == static_cast<std::ptrdiff_t>(entries.size()) ? 0 : first;
+  for (auto i = static_cast<std::ptrdiff_t>(entries.size()); i-- > 0;) {
+    if (!ipv4(entries[static_cast<size_t>(i)])) continue;
+    entries.erase(entries.begin() + i);
+    partners.erase(partners.begin() + i);
+  }
+  entries.insert(entries.begin() + at, entry);
+  partners.insert(partners.begin() + at, partner);
+  list = entries;
+  if (paired) *paired = partners;
+}
 
 }  // namespace
 
@@ -106,6 +132,45 @@ void FakeWmi::Record(const std::wstring& call) {
     --waiting_;
   }
   if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
+}
+
+std::vector<std::pair<size_t, FakeAdapter>> FakeWmi::Find(const std::wstring& query) {
+  const std::lock_guard<std::mutex> lock(tableMutex_);
+  // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
+  const std::wstring marker = L"Description=";
+  const size_t at = query.find(marker);
+  std::vector<std::pair<size_t, FakeAdapter>> found;
+  for (size_t i = 0; i < adapters.size(); ++i) {
+    const FakeAdapter& adapter = adapters[i];
+    if (at != std::wstring::npos) {
+      const std::wstring literal = query.substr(at + marker.size());
+      if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
+    }
+    found.emplace_back(i, adapter);
+  }
+  return found;
+}
+
+FakeAnswer FakeWmi::Answer(size_t index, const std::wstring& method, const std::vector<WmiArray>& arguments) {
+  const std::lock_guard<std::mutex> lock(tableMutex_);
+  FakeAdapter& adapter = adapters.at(index);
+  std::vector<FakeAnswer>& listed = adapter.answers[method];
+  FakeAnswer answer;
+  if (!listed.empty()) {
+    answer = listed.front();
+    listed.erase(listed.begin());
+  }
+  if (!answer.takesEffect || arguments.empty()) return answer;
+  if (method == L"EnableStatic" && arguments.size() == 2) {
+    ReplaceIPv4(adapter.ipAddress, &adapter.ipSubnet, Text(arguments[0], 0), Text(arguments[1], 0));
+  } else if (method == L"SetGateways") {
+    ReplaceIPv4(adapter.gateways, nullptr, Text(arguments[0], 0), L"");
+  } else if (method == L"SetDNSServerSearchOrder") {
+    std::vector<std::wstring> servers;
+    for (size_t i = 0; i < arguments[0].size(); ++i) servers.push_back(Text(arguments[0], i));
+    adapter.dnsServers = servers;
+  }
+  return answer;
 }
 
 void FakeWmi::HoldAt(std::wstring call) {

@@ -12,12 +12,21 @@
 
 namespace quilnet::test {
 
+// What one call of a method answers, and whether its values then stand on the adapter.
+struct FakeAnswer {
+  long code = 0;
+  bool takesEffect = true;
+};
+
 struct FakeAdapter {
   std::wstring description;
   WmiValue ipAddress;  // Null, or the list of addresses
   WmiValue mac;
-  // What each method answers (0 when not named here).
-  std::map<std::wstring, long> returns;
+  // What each method answers, call by call; past the listed ones, 0 with effect. A call that takes effect
+  // sets its values as Windows does: EnableStatic puts its address and mask where the IPv4 ones stood
+  // (IPv6 stays, in either order), SetGateways the IPv4 gateway, SetDNSServerSearchOrder the servers.
+  std::map<std::wstring, std::vector<FakeAnswer>> answers;
+  WmiValue ipSubnet, gateways, dnsServers;  // IPSubnet, DefaultIPGateway, DNSServerSearchOrder
 };
 
 // How a method call shows in the log: Call EnableStatic ["10.0.0.2"] ["255.0.0.0"]; a 16-bit integer as 1:I2.
@@ -43,6 +52,9 @@ class FakeWmi final : public Wmi {
 
   // Records the call; throws when failOn names it; waits at a hold.
   void Record(const std::wstring& call);
+  // The adapters a query finds now; the answer to a method call on adapter `index` (see FakeAdapter).
+  std::vector<std::pair<size_t, FakeAdapter>> Find(const std::wstring& query);
+  FakeAnswer Answer(size_t index, const std::wstring& method, const std::vector<WmiArray>& arguments);
 
   // Every call the log would show as `call` waits there until Release lets one through. WaitHeld: a call is
   // waiting (false after `ms`). A hold that nobody releases gives way after 20 s and says so in
@@ -57,6 +69,7 @@ class FakeWmi final : public Wmi {
  private:
   friend class ThreadClient;
   std::shared_ptr<CallLog> log_;
+  std::mutex tableMutex_;  // the adapters change under the calls of a switch on another thread
   std::mutex mutex_;
   std::condition_variable changed_;
   std::wstring holdAt_;

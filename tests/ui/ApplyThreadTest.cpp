@@ -66,18 +66,18 @@ TEST_F(ApplyThreadTest, TheWindowAnswersWhileTheAdapterIsReconfigured) {
 }
 
 TEST_F(ApplyThreadTest, ASecondSwitchStartsAfterTheFirstInTheOrderPressed) {
-  wmi.adapters[0].returns = {{L"SetGateways", 1}};
+  wmi.adapters[0].answers = {{L"SetGateways", {{71, false}, {71, false}}}};
   wmi.HoldAt(kConnect);
   Click(L"Command11");
   Click(L"Command10");
   ASSERT_TRUE(wmi.WaitHeld());
   wmi.Release();
-  EXPECT_TRUE(StatusBecomes(L"乙IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功"));
+  EXPECT_TRUE(StatusBecomes(L"乙IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功（71）"));
   ASSERT_TRUE(wmi.WaitHeld());
   EXPECT_EQ(Count(kConnect), 2u);
   EXPECT_EQ(Count(EnableStatic(1)), 0u);  // the first is done before the second begins
   wmi.Release();
-  EXPECT_TRUE(StatusBecomes(L"甲IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功"));
+  EXPECT_TRUE(StatusBecomes(L"甲IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功（71）"));
   const auto at = [&](const std::wstring& line) { return std::find(log->begin(), log->end(), line) - log->begin(); };
   EXPECT_LT(at(EnableStatic(2)), at(EnableStatic(1)));
 }
