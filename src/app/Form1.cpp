@@ -65,9 +65,10 @@ void FitComboField(HWND combo, int height) {
 
 }  // namespace
 
-Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
+Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock,
+             ExitDeadline exitDeadline)
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
-      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded) {}
+      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded, std::move(exitDeadline)) {}
 
 Form1::~Form1() { Destroy(); }
 

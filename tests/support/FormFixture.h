@@ -30,6 +30,7 @@ class FormHarness {
     ProcessStarter* starter = nullptr;
     std::wstring folder;
     const Clock* clock = nullptr;
+    ExitDeadline exitDeadline;
   };
   // Creates the window (its start-up sequence runs), shows it and handles what that queued.
   bool Open(const With& with);
