@@ -58,8 +58,9 @@ CapturedProcess SystemProcessStarter::StartCapturing(const std::wstring& command
     si.StartupInfo.hStdOutput = si.StartupInfo.hStdError = writeEnd;
     si.lpAttributeList = list;
     const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
-    started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT,
-                             nullptr, folder, &si.StartupInfo, &pi);
+    constexpr DWORD flags = CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT;
+    started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, folder, &si.StartupInfo, &pi);
   }
   DeleteProcThreadAttributeList(list);
   if (!started) return {};

@@ -22,7 +22,8 @@ class DhcpNetshTest : public test::WindowTest {
     SetEnvironmentVariableW(L"QUILNET_NETSH_LOG", folder.File(L"netsh.log").c_str());
   }
   void TearDown() override {
-    for (const wchar_t* name : {L"QUILNET_NETSH_LOG", L"QUILNET_NETSH_EXIT", L"QUILNET_NETSH_HOLD", L"QUILNET_NETSH_SAY"}) {
+    for (const wchar_t* name :
+         {L"QUILNET_NETSH_LOG", L"QUILNET_NETSH_EXIT", L"QUILNET_NETSH_HOLD", L"QUILNET_NETSH_SAY"}) {
       SetEnvironmentVariableW(name, nullptr);
     }
   }

@@ -51,10 +51,12 @@ int main() {
   if (!log.empty()) Append(log, line + L"\n");
   const std::wstring say = Variable(L"QUILNET_NETSH_SAY");
   if (!say.empty()) {
-    const std::wstring text = say == L"zh" ? L"已在此接口上启用 DHCP。\r\n\r\n" : L"DHCP is already enabled on this interface.\r\n\r\n";
+    const std::wstring text =
+        (say == L"zh" ? L"已在此接口上启用 DHCP。" : L"DHCP is already enabled on this interface.") + std::wstring(L"\r\n\r\n");
+    const int length = static_cast<int>(text.size());
     std::string bytes(text.size() * 2, '\0');
-    bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_OEMCP, 0, text.data(), static_cast<int>(text.size()),
-                                                         bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+    const int size = WideCharToMultiByte(CP_OEMCP, 0, text.data(), length, bytes.data(), length * 2, nullptr, nullptr);
+    bytes.resize(static_cast<size_t>(size));
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   }

@@ -18,7 +18,8 @@ const std::wstring kSetDns = L"Call SetDNSServerSearchOrder [\"8.8.8.8\", \"114.
 
 using List = std::vector<std::wstring>;
 using Answers = std::map<std::wstring, std::vector<test::FakeAnswer>>;
-const std::wstring kQuery = L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'";
+const std::wstring kQuery =
+    L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'";
 constexpr long kLocked = static_cast<long>(0x8004A024);
 
 FakeAdapter Lan(Answers answers = {}) {
@@ -30,8 +31,8 @@ TEST(ChangeIP, BindsQueriesCallsTheThreeMethodsInOrderWithTheirArraysThenReadsTh
   FakeWmi wmi;
   wmi.adapters = {Lan()};
   EXPECT_EQ(ChangeIP(wmi, L"Intel(R) Ethernet", kOffice), L"切换成功");
-  EXPECT_EQ(wmi.log(), (test::CallLog{L"Connect winmgmts:\\\\.\\root\\cimv2", kQuery, kEnableStatic, kSetGateways, kSetDns,
-                                      kQuery, L"Get IPAddress", L"Get IPSubnet", L"Get DefaultIPGateway",
+  EXPECT_EQ(wmi.log(), (test::CallLog{L"Connect winmgmts:\\\\.\\root\\cimv2", kQuery, kEnableStatic, kSetGateways,
+                                      kSetDns, kQuery, L"Get IPAddress", L"Get IPSubnet", L"Get DefaultIPGateway",
                                       L"Get DNSServerSearchOrder"}));
 }
 

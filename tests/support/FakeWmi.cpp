@@ -79,29 +79,6 @@ std::vector<std::wstring> Texts(const WmiValue& value) {
   return {};
 }
 
-std::wstring Text(const WmiArray& array, size_t i) {
-  return i < array.size() ? std::get<std::wstring>(array[i]) : std::wstring();
-}
-
-// The IPv4 entries of `list` (and their partners in `paired`) give way to one new entry, in the place of
-// the first of them (first of all when there was none, as Windows lists them); IPv6 entries stay.
-void ReplaceIPv4(WmiValue& list, WmiValue* paired, const std::wstring& entry, const std::wstring& partner) {
-  std::vector<std::wstring> entries = Texts(list), partners = paired ? Texts(*paired) : entries;
-  partners.resize(entries.size());
-  const auto ipv4 = [](const std::wstring& e) { return e.find(L':') == std::wstring::npos; };
-  const auto first = std::find_if(entries.begin(), entries.end(), ipv4) - entries.begin();
-  const auto at = first == static_cast<std::ptrdiff_t>(entries.size()) ? 0 : first;
-  for (auto i = static_cast<std::ptrdiff_t>(entries.size()); i-- > 0;) {
-    if (!ipv4(entries[static_cast<size_t>(i)])) continue;
-    entries.erase(entries.begin() + i);
-    partners.erase(partners.begin() + i);
-  }
-  entries.insert(entries.begin() + at, entry);
-  partners.insert(partners.begin() + at, partner);
-  list = entries;
-  if (paired) *paired = partners;
-}
-
 }  // namespace
 
 std::wstring DescribeCall(const std::wstring& method, const std::vector<WmiArray>& arguments) {
@@ -155,20 +132,26 @@ FakeAnswer FakeWmi::Answer(size_t index, const std::wstring& method, const std::
   const std::lock_guard<std::mutex> lock(tableMutex_);
   FakeAdapter& adapter = adapters.at(index);
   std::vector<FakeAnswer>& listed = adapter.answers[method];
-  FakeAnswer answer;
-  if (!listed.empty()) {
-    answer = listed.front();
-    listed.erase(listed.begin());
-  }
-  if (!answer.takesEffect || arguments.empty()) return answer;
-  if (method == L"EnableStatic" && arguments.size() == 2) {
-    ReplaceIPv4(adapter.ipAddress, &adapter.ipSubnet, Text(arguments[0], 0), Text(arguments[1], 0));
+  const FakeAnswer answer = listed.empty() ? FakeAnswer{} : listed.front();
+  if (!listed.empty()) listed.erase(listed.begin());
+  if (!answer.takesEffect) return answer;
+  const auto text = [&](size_t array, size_t i) { return std::get<std::wstring>(arguments.at(array).at(i)); };
+  if (method == L"EnableStatic") {
+    std::vector<std::wstring> ips = Texts(adapter.ipAddress), masks = Texts(adapter.ipSubnet);
+    masks.resize(ips.size());
+    auto at = std::find_if(ips.begin(), ips.end(), [](const std::wstring& ip) { return ip.find(L':') == ip.npos; });
+    if (at == ips.end()) {
+      masks.insert(masks.begin(), L"");
+      at = ips.insert(ips.begin(), L"");
+    }
+    *at = text(0, 0);
+    masks[static_cast<size_t>(at - ips.begin())] = text(1, 0);
+    adapter.ipAddress = ips;
+    adapter.ipSubnet = masks;
   } else if (method == L"SetGateways") {
-    ReplaceIPv4(adapter.gateways, nullptr, Text(arguments[0], 0), L"");
+    adapter.gateways = std::vector<std::wstring>{text(0, 0)};
   } else if (method == L"SetDNSServerSearchOrder") {
-    std::vector<std::wstring> servers;
-    for (size_t i = 0; i < arguments[0].size(); ++i) servers.push_back(Text(arguments[0], i));
-    adapter.dnsServers = servers;
+    adapter.dnsServers = std::vector<std::wstring>{text(0, 0), text(0, 1)};
   }
   return answer;
 }

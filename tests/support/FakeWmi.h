@@ -23,8 +23,8 @@ struct FakeAdapter {
   WmiValue ipAddress;  // Null, or the list of addresses
   WmiValue mac;
   // What each method answers, call by call; past the listed ones, 0 with effect. A call that takes effect
-  // sets its values as Windows does: EnableStatic puts its address and mask where the IPv4 ones stood
-  // (IPv6 stays, in either order), SetGateways the IPv4 gateway, SetDNSServerSearchOrder the servers.
+  // sets its values as Windows does: EnableStatic puts its address and mask in the place of the IPv4 one
+  // (first when there is none; IPv6 stays where it is), the others replace the gateway or the servers.
   std::map<std::wstring, std::vector<FakeAnswer>> answers;
   WmiValue ipSubnet, gateways, dnsServers;  // IPSubnet, DefaultIPGateway, DNSServerSearchOrder
 };
