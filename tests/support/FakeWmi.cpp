@@ -64,8 +64,16 @@ class FakeService final : public WmiService {
     if (options) call += L" | " + options->language + L" " + std::to_wstring(options->flags);
     wmi_.Record(call);
     WmiObjects result;
-    for (auto& [index, adapter] : wmi_.Find(query)) {
-      result.push_back(std::make_unique<FakeObject>(wmi_, index, std::move(adapter)));
+    // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
+    const std::wstring marker = L"Description=";
+    const size_t at = query.find(marker);
+    const std::vector<FakeAdapter> table = wmi_.Adapters();
+    for (size_t i = 0; i < table.size(); ++i) {
+      if (at != std::wstring::npos) {
+        const std::wstring literal = query.substr(at + marker.size());
+        if (literal != L"'" + table[i].description + L"'" && literal != L"\"" + table[i].description + L"\"") continue;
+      }
+      result.push_back(std::make_unique<FakeObject>(wmi_, i, table[i]));
     }
     return result;
   }
@@ -111,26 +119,25 @@ void FakeWmi::Record(const std::wstring& call) {
   if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
 }
 
-std::vector<std::pair<size_t, FakeAdapter>> FakeWmi::Find(const std::wstring& query) {
-  const std::lock_guard<std::mutex> lock(tableMutex_);
-  // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
-  const std::wstring marker = L"Description=";
-  const size_t at = query.find(marker);
-  std::vector<std::pair<size_t, FakeAdapter>> found;
-  for (size_t i = 0; i < adapters.size(); ++i) {
-    const FakeAdapter& adapter = adapters[i];
-    if (at != std::wstring::npos) {
-      const std::wstring literal = query.substr(at + marker.size());
-      if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
-    }
-    found.emplace_back(i, adapter);
-  }
-  return found;
+void FakeWmi::SetAdapters(std::vector<FakeAdapter> table) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  adapters = std::move(table);
+}
+
+std::vector<FakeAdapter> FakeWmi::Adapters() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return adapters;
+}
+
+size_t FakeWmi::Count(const std::wstring& call) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return static_cast<size_t>(std::count(log_->begin(), log_->end(), call));
 }
 
 FakeAnswer FakeWmi::Answer(size_t index, const std::wstring& method, const std::vector<WmiArray>& arguments) {
-  const std::lock_guard<std::mutex> lock(tableMutex_);
-  FakeAdapter& adapter = adapters.at(index);
+  const std::lock_guard<std::mutex> lock(mutex_);
+  if (index >= adapters.size()) return {};  // a table set anew since the query
+  FakeAdapter& adapter = adapters[index];
   std::vector<FakeAnswer>& listed = adapter.answers[method];
   const FakeAnswer answer = listed.empty() ? FakeAnswer{} : listed.front();
   if (!listed.empty()) listed.erase(listed.begin());

@@ -39,7 +39,12 @@ class FakeWmi final : public Wmi {
  public:
   explicit FakeWmi(std::shared_ptr<CallLog> log = std::make_shared<CallLog>()) : log_(std::move(log)) {}
 
+  // Set it before a window opens; while another thread may ask, through SetAdapters.
   std::vector<FakeAdapter> adapters;
+  void SetAdapters(std::vector<FakeAdapter> table);
+  std::vector<FakeAdapter> Adapters();
+  // How often the log shows this call; safe while other threads call.
+  size_t Count(const std::wstring& call);
   // Failures to inject, by what the log would say: "Connect winmgmts:", "ExecQuery ...", "Item IPAddress",
   // or a method call as DescribeCall writes it.
   std::vector<std::wstring> failOn;
@@ -52,8 +57,7 @@ class FakeWmi final : public Wmi {
 
   // Records the call; throws when failOn names it; waits at a hold.
   void Record(const std::wstring& call);
-  // The adapters a query finds now; the answer to a method call on adapter `index` (see FakeAdapter).
-  std::vector<std::pair<size_t, FakeAdapter>> Find(const std::wstring& query);
+  // The answer to a method call on the adapter at `index` of the table (see FakeAdapter).
   FakeAnswer Answer(size_t index, const std::wstring& method, const std::vector<WmiArray>& arguments);
 
   // Every call the log would show as `call` waits there until Release lets one through. WaitHeld: a call is
@@ -69,7 +73,6 @@ class FakeWmi final : public Wmi {
  private:
   friend class ThreadClient;
   std::shared_ptr<CallLog> log_;
-  std::mutex tableMutex_;  // the adapters change under the calls of a switch on another thread
   std::mutex mutex_;
   std::condition_variable changed_;
   std::wstring holdAt_;

@@ -75,18 +75,6 @@ PropertyBag::Value Rgb(Colour c) { return ColourValue{c}; }
 
 }  // namespace
 
-std::wstring AccessKeyOf(std::wstring_view caption) {
-  if (caption.size() <= 1) return {};
-  const size_t p = caption.find(L'&');
-  if (p == std::wstring_view::npos || p + 1 >= caption.size()) return {};
-  auto lower = [](wchar_t c) { return std::wstring(1, static_cast<wchar_t>(std::towlower(c))); };
-  if (caption[p + 1] != L'&') return lower(caption[p + 1]);
-  const size_t q = caption.find(L'&', p + 2);
-  if (q == std::wstring_view::npos) return {};
-  if (q + 1 >= caption.size()) return {};
-  return caption[q + 1] == L'&' ? std::wstring{} : lower(caption[q + 1]);
-}
-
 Zivududi::Zivududi(Container container) : container_(std::move(container)) {}
 
 Zivududi::~Zivududi() {
@@ -813,39 +801,6 @@ LRESULT Zivududi::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Window::HandleMessage(message, wParam, lParam);
-}
-
-bool TranslateAccessKey(HWND root, const MSG& msg) {
-  if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
-  if (!root || (msg.hwnd != root && !IsChild(root, msg.hwnd))) return false;
-  if (msg.message == WM_CHAR) {
-    // A key alone is an access key only where no typed text is taken.
-    const HWND focus = GetFocus();
-    if (!focus || (SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-                   (DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) {
-      return false;
-    }
-  }
-  const std::wstring key(1, static_cast<wchar_t>(std::towlower(static_cast<wchar_t>(msg.wParam))));
-  struct Search {
-    const std::wstring* key;
-    HWND found;
-  } search{&key, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (wcscmp(name, kButtonClass) != 0 || !IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
-        if (AccessKeyOf(WindowText(child)) != *s->key) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
-  SendMessageW(search.found, WM_SYSCHAR, msg.wParam, msg.lParam);
-  return true;
 }
 
 }  // namespace quilnet::button

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/button/AccessKeys.h"
 #include "controls/button/AfterHook.h"
 #include "controls/button/ButtonLook.h"
 #include "controls/button/Host.h"
@@ -158,13 +159,5 @@ class Zivududi final : public Window {
   AfterHook ownHook_;
   AfterHook parentHook_;
 };
-
-// The access key of a caption in lower case, or an empty text when it has none.
-std::wstring AccessKeyOf(std::wstring_view caption);
-
-// For the host's message loop, before IsDialogMessage: an access key typed in `root` (Alt with the key,
-// or the key alone while the focus is on a window that takes no typed characters) goes to the enabled,
-// visible button of `root` whose access key it is. True when a button took it.
-bool TranslateAccessKey(HWND root, const MSG& msg);
 
 }  // namespace quilnet::button
