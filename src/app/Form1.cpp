@@ -79,9 +79,11 @@ std::vector<std::wstring> ComboEntries(HWND combo) {
 
 }  // namespace
 
-Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
+Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock,
+             ExitDeadline exitDeadline)
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
-      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded), watch_(wmi, kAdaptersChanged) {}
+      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded, std::move(exitDeadline)),
+      watch_(wmi, kAdaptersChanged) {}
 
 Form1::~Form1() { Destroy(); }
 

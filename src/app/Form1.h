@@ -31,7 +31,9 @@ inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
 class Form1 final : public PaintedWindow, private AddressView {
  public:
   // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini. `clock` drives the clock label.
-  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock());
+  // `exitDeadline`: how long the window's end waits for a static switch in progress (see ApplyRuns).
+  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock(),
+        ExitDeadline exitDeadline = {});
   ~Form1() override;
 
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.

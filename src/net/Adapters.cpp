@@ -9,6 +9,8 @@ namespace {
 constexpr wchar_t kComputer[] = L".";
 const WmiQueryOptions kWql{L"WQL", kWbemFlagReturnImmediately};
 
+}  // namespace
+
 // Four dot-separated decimal parts of up to three digits, each at most 255: how WMI writes an IPv4 address.
 bool IsIPv4(const std::wstring& text) {
   int parts = 0, digits = 0, value = 0;
@@ -24,6 +26,8 @@ bool IsIPv4(const std::wstring& text) {
   }
   return parts == 4;
 }
+
+namespace {
 
 // Windows lists an adapter's IPv4 address first; Wine lists IPv6 first.
 std::wstring FirstIPv4(const WmiValue& value) {

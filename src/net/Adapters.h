@@ -52,6 +52,9 @@ AdapterSnapshot TakeSnapshot(WmiService& service);
 // values when there is none.
 AdapterState StateOf(const AdapterSnapshot& snapshot, const std::wstring& description);
 
+// True for an IPv4 address written as WMI writes one (an IPv6 address or a prefix length is not).
+bool IsIPv4(const std::wstring& text);
+
 inline constexpr wchar_t kAdapterQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE";
 inline constexpr wchar_t kAdapterQueryOwn[] = L"Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
 inline constexpr wchar_t kDescriptionQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where Description=";

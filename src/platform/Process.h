@@ -7,6 +7,12 @@
 
 namespace quilnet {
 
+// A program started with its standard output and error going into one pipe of its own.
+struct CapturedProcess {
+  UniqueHandle process;
+  UniqueHandle output;  // the pipe's reading end; empty when nothing is captured
+};
+
 class ProcessStarter {
  public:
   virtual ~ProcessStarter() = default;
@@ -16,13 +22,25 @@ class ProcessStarter {
   // The exit code of a process it started, once that has ended; nothing while it runs (or when the code
   // cannot be read).
   virtual std::optional<DWORD> ExitCode(HANDLE process) = 0;
+  // Starts as StartHidden does, with the program's output captured. A starter that cannot capture starts
+  // it without: what it said then reads as nothing.
+  virtual CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) {
+    return {StartHidden(commandLine, currentFolder), UniqueHandle()};
+  }
 };
 
 class SystemProcessStarter final : public ProcessStarter {
  public:
   UniqueHandle StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) override;
   std::optional<DWORD> ExitCode(HANDLE process) override;
+  CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) override;
 };
+
+// What a captured program wrote into its pipe, decoded from the OEM code page, in which console programs
+// write. It never waits for more: read once the program has ended, it is everything. The pipe holds
+// kCapturedBytes, so a program that says less never waits for a reader.
+std::wstring ReadCapturedOutput(HANDLE pipe);
+inline constexpr DWORD kCapturedBytes = 64 * 1024;
 
 // Posts a message to a window once a process has ended (any waitable handle: once it is signalled), so
 // that the window's thread never waits. The wait runs on the thread pool; it is removed, and a post in

@@ -2,6 +2,8 @@
 //   QUILNET_NETSH_LOG   file to which one line is appended per run: the arguments, tab-separated, UTF-8
 //   QUILNET_NETSH_EXIT  exit code (0 when unset)
 //   QUILNET_NETSH_HOLD  file: while it exists, the stand-in keeps running
+//   QUILNET_NETSH_SAY   en or zh: first says, as netsh does in that language on a connection that is on
+//                       DHCP already, that it is (in the console's code page)
 // The arguments are split as every Windows program's runtime splits them, so the record shows what
 // netsh would see.
 #include <windows.h>
@@ -47,6 +49,17 @@ int main() {
   LocalFree(args);
   const std::wstring log = Variable(L"QUILNET_NETSH_LOG");
   if (!log.empty()) Append(log, line + L"\n");
+  const std::wstring say = Variable(L"QUILNET_NETSH_SAY");
+  if (!say.empty()) {
+    const std::wstring text =
+        (say == L"zh" ? L"已在此接口上启用 DHCP。" : L"DHCP is already enabled on this interface.") + std::wstring(L"\r\n\r\n");
+    const int length = static_cast<int>(text.size());
+    std::string bytes(text.size() * 2, '\0');
+    const int size = WideCharToMultiByte(CP_OEMCP, 0, text.data(), length, bytes.data(), length * 2, nullptr, nullptr);
+    bytes.resize(static_cast<size_t>(size));
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  }
   const std::wstring hold = Variable(L"QUILNET_NETSH_HOLD");
   while (!hold.empty() && GetFileAttributesW(hold.c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(20);
   const std::wstring code = Variable(L"QUILNET_NETSH_EXIT");

@@ -33,6 +33,7 @@ class FormHarness {
     const Clock* clock = nullptr;
     // The adapter watch; off unless asked for, as its looks would add to the log at any moment.
     std::optional<AdapterWatch::Timing> watch;
+    ExitDeadline exitDeadline;
   };
   // Creates the window (its start-up sequence runs), shows it and handles what that queued.
   bool Open(const With& with);

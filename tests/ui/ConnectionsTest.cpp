@@ -138,5 +138,28 @@ TEST_F(ConnectionsTest, EachDhcpPressIsARunThatReportsSuccessOnlyWhenBothCommand
   EXPECT_EQ(form->Text(L"Label1"), kDhcpFailed);
 }
 
+// netsh ends with 1 on a connection that is already on DHCP, and says so, in the console's code page.
+TEST_F(ConnectionsTest, ADhcpCommandCountsByItsExitCodeOrBySayingTheConnectionIsOnDhcpAlready) {
+  Start(starter);
+  form->SetText(L"Text25", L"本地连接");
+  const struct {
+    DWORD code;
+    std::string said;
+    const wchar_t* status;
+  } cases[] = {
+      {0, "", kDhcpSucceeded},
+      {1, "DHCP is already enabled on this interface.\r\n\r\n", kDhcpSucceeded},
+      {1, Gbk(L"已在此接口上启用 DHCP。\r\n"), kDhcpSucceeded},
+      {1, "The filename, directory name, or volume label syntax is incorrect.\r\n", kDhcpFailed},
+  };
+  for (const auto& c : cases) {
+    const size_t address = starter.started();
+    PressDhcp();
+    starter.End(address, c.code, c.said);
+    starter.End(address + 1, 0);
+    EXPECT_TRUE(StatusIs(c.status)) << c.said;
+  }
+}
+
 }  // namespace
 }  // namespace quilnet
