@@ -122,22 +122,23 @@ void Release(HWND window, Family family) {
   }
 }
 
-BOOL CALLBACK AttachEach(HWND window, LPARAM) {
-  AttachWindow(window);
-  return TRUE;
+// Calls `each` on every descendant. No exception may cross the system's enumeration: one that a
+// window throws skips that window and the walk goes on.
+template <void (*each)(HWND)>
+void ForEachDescendant(HWND parent) {
+  EnumChildWindows(parent, [](HWND window, LPARAM) -> BOOL {
+    try {
+      each(window);
+    } catch (...) {
+    }
+    return TRUE;
+  }, 0);
 }
 
-BOOL CALLBACK DetachEach(HWND window, LPARAM) {
-  DetachWindow(window);
-  return TRUE;
-}
-
-BOOL CALLBACK RefreshChecks(HWND window, LPARAM) {
-  if (Attached(window)) {
-    const Family family = FamilyOf(window);
-    if (family == Family::CheckBox || family == Family::Option) RefreshCheck(window, family);
-  }
-  return TRUE;
+void AttachOne(HWND window) { AttachWindow(window); }
+void DetachOne(HWND window) { DetachWindow(window); }
+void RefreshOne(HWND window) {
+  if (Attached(window)) RefreshCheck(window, FamilyOf(window));
 }
 
 // Shows the window's new look (or its own again): the frame, then everything else.
@@ -167,7 +168,7 @@ void OnActivate(HWND window, HWND other) {
 void RefreshGroup(HWND window) {
   if (!IsWindow(window)) return;  // the click closed it
   const HWND parent = GetParent(window);
-  EnumChildWindows(parent ? parent : window, RefreshChecks, 0);
+  ForEachDescendant<RefreshOne>(parent ? parent : window);
 }
 
 LRESULT Dispatch(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
@@ -175,6 +176,8 @@ LRESULT Dispatch(const WindowMessage& message, const NextProcedure& next, Family
   if (!window) return 0;
   switch (message.message) {
     case WM_DESTROY:
+    case WM_NCDESTROY:
+      // Whichever comes first: a hook above the skin may keep WM_DESTROY to itself.
       DetachWindow(window);
       return next();
     case WM_ACTIVATE:
@@ -278,7 +281,7 @@ int SkinForm(HWND window) {
 int AttachWindow(HWND window) {
   if (!window || !IsWindow(window) || !OnThisThread(window) || Attached(window)) return 0;
   const Family family = FamilyOf(window);
-  if (family == Family::Form) EnumChildWindows(window, AttachEach, 0);
+  if (family == Family::Form) ForEachDescendant<AttachOne>(window);
   Prepare(window, family);
   // The family, and a button's state, go with the handler: no lookup on each message.
   const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(window) : nullptr;
@@ -297,7 +300,7 @@ int AttachWindow(HWND window) {
 int DetachWindow(HWND window) {
   if (!window || !OnThisThread(window) || !Attached(window)) return 0;
   const Family family = FamilyOf(window);
-  if (family == Family::Form) EnumChildWindows(window, DetachEach, 0);
+  if (family == Family::Form) ForEachDescendant<DetachOne>(window);
   Release(window, family);
   RemoveProcSubclass(window, kProcAddr);
   Repaint(window);

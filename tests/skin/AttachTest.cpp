@@ -122,6 +122,27 @@ TEST_F(SkinTreeTest, DestroyingTheFormLeavesNothingBehindAndALaterSkinFormBuilds
   }
 }
 
+// A hook above the skin that keeps WM_DESTROY to itself: the skin still lets go, at WM_NCDESTROY.
+TEST_F(SkinTreeTest, AHookThatSwallowsDestroyLeavesNothingBehind) {
+  long objects = 0;
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) objects = GdiObjectCount();
+    members_.clear();
+    Build();
+    ASSERT_EQ(SkinForm(form_), 1);
+    for (HWND window : {form_, members_[0], inFrame_}) {
+      ASSERT_TRUE(AddProcSubclass(window, L"SWALLOW", [](const WindowMessage& m, const NextProcedure& next) {
+        return m.message == WM_DESTROY ? 0 : next();
+      }));
+    }
+    DestroyWindow(form_);
+    EXPECT_EQ(AttachedWindowCount(), 0);
+    EXPECT_EQ(CurrentSurfaces(), nullptr);
+    form_ = NewForm();
+  }
+  EXPECT_EQ(GdiObjectCount(), objects);
+}
+
 TEST_F(SkinWindowTest, WindowsOfOtherThreadsAreNeverAttached) {
   HWND theirs = nullptr;
   const UniqueHandle made(CreateEventW(nullptr, TRUE, FALSE, nullptr)), done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
