@@ -259,11 +259,7 @@ bool ProbeExport(const char* function, const wchar_t* library) {
   if (!function || !library) return false;
   if (const HMODULE loaded = GetModuleHandleW(library)) return GetProcAddress(loaded, function) != nullptr;
   // Only the system folder's copy: the program may run elevated from a folder others can write.
-  const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!module) return false;
-  const bool found = GetProcAddress(module, function) != nullptr;
-  FreeLibrary(module);
-  return found;
+  return SystemFunction<FARPROC>(library, function) != nullptr;
 }
 
 int SkinForm(HWND window) {

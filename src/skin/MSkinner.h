@@ -29,8 +29,8 @@ int DetachWindow(HWND window);
 // The handler every attached window's procedure subclass hands its messages to.
 LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next);
 
-// Whether the library exports the function: from the loaded module, or from the system folder's copy
-// loaded for the question and freed again. False for a library that cannot be found.
+// Whether the library exports the function: from the loaded module, or else from the system folder's
+// copy, which then stays loaded (SystemLibrary). False for a library that cannot be found.
 bool ProbeExport(const char* function, const wchar_t* library);
 
 // How many windows are attached now.

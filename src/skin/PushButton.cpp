@@ -60,7 +60,7 @@ void SetOldStyle(HWND button, ButtonState& s, LONG_PTR style) {
 void MakeStateSurfaces(HWND button, ButtonState& s) {
   const WindowBox box = GetWindowBox(button);
   for (int n = 0; n < 4; ++n) {
-    s.faces[n] = CreateMemoryDC(box.width, box.height);
+    s.faces[n] = MemorySurface::Create(box.width, box.height);
     WriteProp(button, StateDcName(n), reinterpret_cast<INT_PTR>(s.faces[n].dc()));
     WriteProp(button, StateBitmapName(n), reinterpret_cast<INT_PTR>(s.faces[n].bitmap()));
   }
@@ -68,7 +68,7 @@ void MakeStateSurfaces(HWND button, ButtonState& s) {
 
 void RoundCorners(HWND button) {
   const WindowBox box = GetWindowBox(button);
-  SetWindowRegion(button, MakeRoundRegion(box.width + 1, box.height + 1, kCornerEllipse), true);
+  SetWindowRegion(button, MakeRoundRectRegion(0, 0, box.width + 1, box.height + 1, kCornerEllipse, kCornerEllipse), true);
 }
 
 void Render(HWND button, ButtonState& s) {

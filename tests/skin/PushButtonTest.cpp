@@ -68,7 +68,7 @@ TEST_F(SkinButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
     EXPECT_EQ(Prop(kTimerId), 0) << "a paint ends the fade";
   }
   // Clipped to a rectangle with 3 x 3 rounded corners of the window's size.
-  const UniqueRegion region = MakeRoundRegion(1, 1, 0);
+  const UniqueRegion region = MakeRectRegion(0, 0, 1, 1);
   ASSERT_EQ(GetWindowRgn(button_, region.get()), COMPLEXREGION);
   RECT box{};
   GetRgnBox(region.get(), &box);

@@ -50,7 +50,7 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (message == WM_DESTROY) {
     Destroyed seen{window, GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RecordingProc), {}};
     seen.props = SkinPropsOf(window, true);
-    const UniqueRegion probe = MakeRoundRegion(1, 1, 0);
+    const UniqueRegion probe = MakeRectRegion(0, 0, 1, 1);
     seen.region = GetWindowRgn(window, probe.get()) != ERROR;
     seen.timer = KillTimer(window, kFadeTimerId);
     SkinWindowTest::destroyed.push_back(seen);

@@ -46,12 +46,6 @@ std::optional<std::int64_t> Number(const PropertyBag::Value* value) {
 
 }  // namespace
 
-Colour RgbOf(Colour colour) {
-  COLORREF rgb = 0;
-  if (FAILED(OleTranslateColor(colour, nullptr, &rgb))) return 0xFFFFFFFFu;
-  return rgb;
-}
-
 int FontObject::Subscribe(std::function<void()> changed) {
   listeners_.emplace_back(nextToken_, std::move(changed));
   return nextToken_++;
@@ -155,7 +149,7 @@ int Surface::TextHeight(std::wstring_view text) const {
 void Surface::Cls() {
   if (!hDC()) return;
   const RECT all{0, 0, width_, height_};
-  const UniqueBrush brush = MakeSolidBrush(RgbOf(BackColor));
+  const UniqueBrush brush = MakeSolidBrush(TranslateColour(BackColor));
   FillRect(hDC(), &all, brush.get());
 }
 
