@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/Handles.h"
-#include "skin/Controls.h"
-#include "skin/Routing.h"
+#include "skin/ControlPainters.h"
+#include "skin/MSkinner.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/Handles.h"
 #include "skin/Controls.h"
-#include "skin/Routing.h"
+#include "skin/ControlPainters.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "platform/SystemLibrary.h"
+#include "skin/Controls.h"
 #include "skin/PushButton.h"
-#include "skin/Routing.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinProps.h"
 
@@ -78,11 +78,11 @@ bool Attached(HWND window) noexcept { return GetPropW(window, kProcAddr) != null
 
 // ---- What each family holds besides the subclass ----
 
-void Prepare(HWND window, Family family) {
+// A push button's state comes back, for its handler to hold.
+std::shared_ptr<ButtonState> Prepare(HWND window, Family family) {
   switch (family) {
     case Family::PushButton:
-      PrepareButton(window);
-      break;
+      return PrepareButton(window);
     case Family::Combo:
     case Family::DriveList:
     case Family::CheckBox:
@@ -98,6 +98,7 @@ void Prepare(HWND window, Family family) {
     default:
       break;
   }
+  return nullptr;
 }
 
 void Release(HWND window, Family family) {
@@ -152,7 +153,7 @@ void Repaint(HWND window) {
 LRESULT Route(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
   const Routed routed{message, next, family};
   if (family == Family::PushButton && message.message != WM_NCPAINT && message.message != WM_WINDOWPOSCHANGING) {
-    return button ? ButtonMessage(routed, *button) : ButtonMessage(routed);
+    return button ? ButtonMessage(routed, *button) : routed.Default();
   }
   return ControlMessage(routed);
 }
@@ -278,9 +279,8 @@ int AttachWindow(HWND window) {
   if (!window || !IsWindow(window) || !OnThisThread(window) || Attached(window)) return 0;
   const Family family = FamilyOf(window);
   if (family == Family::Form) ForEachDescendant<AttachOne>(window);
-  Prepare(window, family);
-  // The family, and a button's state, go with the handler: no lookup on each message.
-  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(window) : nullptr;
+  // The family, and a button's state, go with the handler (its only holder): no lookup on each message.
+  const std::shared_ptr<ButtonState> button = Prepare(window, family);
   const auto handler = [family, button](const WindowMessage& message, const NextProcedure& next) {
     return Dispatch(message, next, family, button.get());
   };
@@ -302,12 +302,6 @@ int DetachWindow(HWND window) {
   Repaint(window);
   if (--module.attached <= 0) Uninitialise();
   return 1;
-}
-
-LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next) {
-  const Family family = FamilyOf(message.hwnd);
-  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(message.hwnd) : nullptr;
-  return Dispatch(message, next, family, button.get());
 }
 
 int AttachedWindowCount() noexcept { return module.attached; }

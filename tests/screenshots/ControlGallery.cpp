@@ -11,7 +11,7 @@
 #include "SkinPictures.h"
 #include "platform/CodePage.h"
 #include "platform/Handles.h"
-#include "skin/Controls.h"
+#include "skin/ControlPainters.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/ForeignControls.h"
 #include "support/Capture.h"

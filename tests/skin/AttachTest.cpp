@@ -11,7 +11,6 @@
 #include "controls/button/Zivududi.h"
 #include "platform/Subclass.h"
 #include "skin/MSkinner.h"
-#include "skin/Routing.h"
 #include "skin/SkinFixture.h"
 #include "skin/SkinProps.h"
 #include "support/Pump.h"

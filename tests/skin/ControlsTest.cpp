@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "skin/Controls.h"
+#include "skin/ControlPainters.h"
 #include "skin/MSkinner.h"
 #include "skin/SkinFixture.h"
 #include "skin/ForeignControls.h"

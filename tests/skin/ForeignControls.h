@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "skin/MSkinner.h"
-#include "skin/Routing.h"
 
 namespace quilnet::skin::test {
 

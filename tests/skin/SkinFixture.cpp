@@ -8,7 +8,6 @@
 #include "platform/Subclass.h"
 #include "skin/MSkinner.h"
 #include "skin/PushButton.h"
-#include "skin/Routing.h"
 
 namespace quilnet::skin::test {
 namespace {
