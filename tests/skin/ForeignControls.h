@@ -10,11 +10,9 @@
 
 namespace quilnet::skin::test {
 
-// Registers, once per program, the control classes of other runtimes that the skin knows by name (in the
-// mixed case their programs use) as copies of the standard controls that stand in for them, or as plain
-// windows, so that every family's painter runs on a real control. With `procedure`, that runs in place of
-// each base's, and `bases` learns the base procedure of each class (nullptr: none). False when a base
-// class is missing.
+// Registers, once per program, the classes of other runtimes that the skin knows by name as copies of the
+// standard controls standing in for them (or plain windows); with `procedure` in place of each base's,
+// whose procedure `bases` then learns. False when a base class is missing.
 inline bool RegisterForeignClasses(WNDPROC procedure = nullptr, std::map<ATOM, WNDPROC>* bases = nullptr) {
   static const bool all = [&] {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -38,7 +36,7 @@ inline bool RegisterForeignClasses(WNDPROC procedure = nullptr, std::map<ATOM, W
       wc.lpszClassName = name;
       if (!base) wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
       const ATOM atom = RegisterClassExW(&wc);
-      if (bases) (*bases)[atom] = baseProc;
+      if (bases) (*bases)[atom] = baseProc;  // nullptr: none
     }
     return found;
   }();

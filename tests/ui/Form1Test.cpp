@@ -76,8 +76,7 @@ TEST_F(Form1Test, AfterStartupTheWindowIsCompactWithTheFirstAdapterShown) {
   EXPECT_EQ(form->Text(L"Text26"), kScriptTemplate);
   EXPECT_FALSE(IsWindowVisible(Ctl(L"Text25")));
   EXPECT_FALSE(IsWindowVisible(Ctl(L"Text26")));
-  // Start-up step 10: the skin on the window and on every control in it.
-  int unskinned = !GetPropW(hwnd(), L"PROCADDR");
+  int unskinned = !GetPropW(hwnd(), L"PROCADDR");  // start-up step 10: the skin on the window and every control
   EnumChildWindows(hwnd(), [](HWND child, LPARAM n) { return *reinterpret_cast<int*>(n) += !GetPropW(child, L"PROCADDR"), TRUE; },
                    reinterpret_cast<LPARAM>(&unskinned));
   EXPECT_EQ(unskinned, 0);
