@@ -22,6 +22,7 @@ struct ButtonState {
   int alpha = 0;
   UINT_PTR timer = 0;
   int mouse = 0;
+  bool released = false;
 };
 
 namespace {
@@ -30,6 +31,8 @@ constexpr int kFullAlpha = 255;
 // Button types whose bit 1 or 2 is set (check boxes, radio buttons, group boxes, owner-drawn ...) keep
 // the system's painting.
 constexpr LONG_PTR kNotPushTypes = 6;
+// Where ReleaseButton finds the state that the button's handler holds, to free its surfaces at once.
+constexpr wchar_t kStateProp[] = L"Quilnet.Skin.Button";
 bool Skinned(const ButtonState& s) noexcept { return (s.oldStyle & kNotPushTypes) == 0; }
 
 // Each value is kept in memory and written through to its property.
@@ -184,18 +187,24 @@ std::shared_ptr<ButtonState> PrepareButton(HWND button) {
   WriteProp(button, kOldState, s.state);
   WriteProp(button, kAlphaLevel, 0);
   RoundCorners(button);
+  SetPropW(button, kStateProp, state.get());
   return state;
 }
 
 void ReleaseButton(HWND button) {
+  auto* s = static_cast<ButtonState*>(GetPropW(button, kStateProp));
+  if (!s) return;
+  RemovePropW(button, kStateProp);
+  s->released = true;
   for (int n = 0; n < 4; ++n) {
     RemovePropW(button, StateDcName(n));
     RemovePropW(button, StateBitmapName(n));
+    s->faces[n] = MemorySurface();
   }
-  if (const auto timer = static_cast<UINT_PTR>(ReadProp(button, kTimerId))) KillTimer(button, timer);
+  StopFade(button, *s);
   // Only the button type goes back: whatever else changed since (disabled, hidden) stays as it is now.
   const LONG_PTR now = GetWindowLongPtrW(button, GWL_STYLE);
-  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (ReadProp(button, kOldStyle) & BS_TYPEMASK));
+  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (s->oldStyle & BS_TYPEMASK));
   for (const wchar_t* name : {kOldStyle, kMouseFlag, kTimerId, kOldState, kAlphaLevel}) RemovePropW(button, name);
   SetWindowRegion(button, UniqueRegion(), true);
 }
@@ -239,7 +248,7 @@ LRESULT ButtonMessage(const Routed& routed, ButtonState& s) {
 
   const LRESULT result = routed.Default();
   // Passing it on may have let go of the button, or destroyed it.
-  if (!GetPropW(button, kProcAddr)) return result;
+  if (s.released) return result;
   switch (message.message) {
     case WM_SIZE:
       MakeStateSurfaces(button, s);

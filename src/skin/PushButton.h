@@ -27,10 +27,9 @@ inline constexpr COLORREF kButtonTextColour = 0x000000;
 struct ButtonState;
 
 // Readies the button at attachment, before it is subclassed: state surfaces, owner-drawn type, rounded
-// region, properties. The state it gives back is the button's skin handler's alone; the surfaces go
-// with it when the handler goes.
+// region, properties. The state it gives back is the button's skin handler's alone to hold.
 std::shared_ptr<ButtonState> PrepareButton(HWND button);
-// Undoes on the window what PrepareButton did (type, properties, region) and stops the fade.
+// Undoes what PrepareButton did (surfaces, type, properties, region) and stops the fade.
 void ReleaseButton(HWND button);
 // The push-button messages the dispatcher routes here (all but WM_NCPAINT and WM_WINDOWPOSCHANGING).
 LRESULT ButtonMessage(const Routed& routed, ButtonState& state);
