@@ -2,10 +2,12 @@
 // The program's one window: its controls, the start-up sequence, shutdown and the handlers it routes.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/AdapterWatch.h"
 #include "app/ApplyRuns.h"
 #include "app/DhcpRuns.h"
 #include "app/Frame.h"
@@ -49,6 +51,9 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   // Called once the window is gone (the program ends there).
   std::function<void()> onClosed;
+  // How the adapters are watched while the window is open; nothing: not at all (for tests that count every
+  // WMI call). Read by Create.
+  std::optional<AdapterWatch::Timing> adapterWatch = AdapterWatch::Timing{};
 
   static constexpr UINT_PTR kTmrCheck = 1;
   static constexpr UINT_PTR kTimer2 = 2;
@@ -77,6 +82,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand(HWND control, int code);
   void OnTimer(UINT_PTR id);
   void OnCombo1Click();
+  void OnAdaptersChanged();
   void OnCombo2Click();
   void OnTmrCheck();
   void OnZivududi1Click();
@@ -112,6 +118,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   bool namesRead_ = false;
   DhcpRuns dhcpRuns_;
   ApplyRuns applies_;
+  AdapterWatch watch_;
+  bool watchHeld_ = false;  // a snapshot came while Combo1 was open
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;

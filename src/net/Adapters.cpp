@@ -82,4 +82,28 @@ void AdapterInventory::Select(const std::wstring& description, AddressView& view
   view.ShowPhysicalAddress(mac);
 }
 
+AdapterSnapshot TakeSnapshot(WmiService& service) {
+  AdapterSnapshot snapshot;
+  for (const auto& adapter : service.ExecQuery(kAdapterQuery, kWql)) {
+    AdapterState state;
+    bool named = false;
+    Try(L"read Description", [&] {
+      state.description = std::get<std::wstring>(adapter->Get(L"Description"));
+      named = true;
+    });
+    if (!named) continue;
+    Try(L"read IPAddress", [&] { state.address = FirstIPv4(adapter->Get(L"IPAddress")); });
+    Try(L"read MACAddress", [&] { state.mac = adapter->Item(L"Macaddress", 0); });
+    snapshot.push_back(std::move(state));
+  }
+  return snapshot;
+}
+
+AdapterState StateOf(const AdapterSnapshot& snapshot, const std::wstring& description) {
+  for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+    if (it->description == description) return *it;
+  }
+  return {};
+}
+
 }  // namespace quilnet

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/Handles.h"
+#include "platform/LeaveTracking.h"
 #include "skin/Controls.h"
 #include "skin/ControlPainters.h"
 #include "skin/SkinBitmaps.h"

@@ -28,10 +28,6 @@ int AttachWindow(HWND window);
 // The engine calls it itself when an attached window is destroyed.
 int DetachWindow(HWND window);
 
-// Whether the library exports the function: from the loaded module, or else from the system folder's
-// copy, which then stays loaded (SystemLibrary). False for a library that cannot be found.
-bool ProbeExport(const char* function, const wchar_t* library);
-
 // How many windows are attached now.
 int AttachedWindowCount() noexcept;
 
@@ -59,7 +55,5 @@ struct Routed {
 // The module's five skin bitmaps while the engine is initialised (at least one window attached), else
 // nullptr. Painters draw from them; they never keep them.
 const SkinSurfaces* CurrentSurfaces() noexcept;
-// Asks for one WM_MOUSELEAVE when the pointer next leaves the window.
-void TrackLeave(HWND window);
 
 }  // namespace quilnet::skin

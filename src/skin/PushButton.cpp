@@ -5,6 +5,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
+#include "platform/LeaveTracking.h"
 #include "platform/MsImg.h"
 #include "platform/Surface.h"
 #include "platform/Window.h"

@@ -62,7 +62,7 @@ class FakeService final : public WmiService {
     // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
     const std::wstring marker = L"Description=";
     const size_t at = query.find(marker);
-    for (const FakeAdapter& adapter : wmi_.adapters) {
+    for (const FakeAdapter& adapter : wmi_.Adapters()) {
       if (at != std::wstring::npos) {
         const std::wstring literal = query.substr(at + marker.size());
         if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
@@ -106,6 +106,21 @@ void FakeWmi::Record(const std::wstring& call) {
     --waiting_;
   }
   if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
+}
+
+void FakeWmi::SetAdapters(std::vector<FakeAdapter> table) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  adapters = std::move(table);
+}
+
+std::vector<FakeAdapter> FakeWmi::Adapters() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return adapters;
+}
+
+size_t FakeWmi::Count(const std::wstring& call) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return static_cast<size_t>(std::count(log_->begin(), log_->end(), call));
 }
 
 void FakeWmi::HoldAt(std::wstring call) {

@@ -30,7 +30,12 @@ class FakeWmi final : public Wmi {
  public:
   explicit FakeWmi(std::shared_ptr<CallLog> log = std::make_shared<CallLog>()) : log_(std::move(log)) {}
 
+  // Set it before a window opens; while another thread may ask, through SetAdapters.
   std::vector<FakeAdapter> adapters;
+  void SetAdapters(std::vector<FakeAdapter> table);
+  std::vector<FakeAdapter> Adapters();
+  // How often the log shows this call; safe while other threads call.
+  size_t Count(const std::wstring& call);
   // Failures to inject, by what the log would say: "Connect winmgmts:", "ExecQuery ...", "Item IPAddress",
   // or a method call as DescribeCall writes it.
   std::vector<std::wstring> failOn;

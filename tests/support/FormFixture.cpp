@@ -13,6 +13,7 @@ bool FormHarness::Open(const With& with) {
                                  with.folder.empty() ? folder.path() : with.folder,
                                  with.clock ? *with.clock : TheSystemClock());
   form->onClosed = [this] { ++closed; };
+  form->adapterWatch = with.watch;
   if (!form->Create(SW_SHOW)) return false;
   Drain();
   return true;
