@@ -42,11 +42,11 @@ void MeasureButton() {
     std::fprintf(stderr, "no skinned button\n");
     return;
   }
-  const MemorySurface image = CreateMemoryDC(75, 23);
+  const MemorySurface image = MemorySurface::Create(75, 23);
   // A fade from 0 is 86 ticks; it is started again as it ends.
   int ticks = 0;
   const double tick = PerCall([&] {
-    if (ticks++ % 86 == 0) StartFade(button);
+    if (ticks++ % 86 == 0) SendMessageW(button, WM_KEYUP, VK_SPACE, 0);  // normal, fading in from 0
     SendMessageW(button, WM_TIMER, kFadeTimerId, 0);
   });
   const double blend = PerCall([&] {
@@ -60,9 +60,9 @@ void MeasureButton() {
   Compare("fade tick, 75x23 button", "window", tick, blend, "AlphaBlend");
   Compare("fade tick, 75x23 button", "held DC", tick, heldBlend, "AlphaBlend");
   const ClientDc dc(button, ClientDc::Area::WholeWindow);
-  Compare("RenderButtonStates, 75x23", "window", PerCall([&] { RenderButtonStates(button); }),
+  // A new caption renders the four state images again.
+  Compare("RenderButtonStates, 75x23", "window", PerCall([&] { SendMessageW(button, WM_SETTEXT, 0, LPARAM(L"确定")); }),
           PerCall([&] { BitBlt(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, SRCCOPY); }));
-  StopFade(button);
 }
 
 void Measure(HDC target, const char* where, const SkinSurfaces& skin) {
@@ -70,7 +70,7 @@ void Measure(HDC target, const char* where, const SkinSurfaces& skin) {
   Compare("DrawTransparent, 9x8 check mark", where,
           PerCall([&] { DrawTransparent(target, {4, 4, 9, 8}, skin.GlyphSkin(), 0, 0, kKeyColour); }),
           PerCall([&] { BitBlt(target, 4, 4, 9, 8, skin.GlyphSkin(), 0, 0, SRCCOPY); }));
-  const MemorySurface button = CreateMemoryDC(75, 23);
+  const MemorySurface button = MemorySurface::Create(75, 23);
   Compare("DrawNineGrid, 75x23 button", where,
           PerCall([&] { DrawNineGrid(target, {0, 0, 75, 23}, skin.ButtonSkin(), ButtonTile(kHot), kButtonMargins); }),
           PerCall([&] { BitBlt(target, 0, 0, 75, 23, button.dc(), 0, 0, SRCCOPY); }));
@@ -84,7 +84,7 @@ int wmain() {
     std::fprintf(stderr, "no skin bitmaps\n");
     return 1;
   }
-  const MemorySurface surface = CreateMemoryDC(100, 40);
+  const MemorySurface surface = MemorySurface::Create(100, 40);
   Measure(surface.dc(), "surface", skin);
   const UniqueWindow window(CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 40, nullptr, nullptr,
                                             nullptr, nullptr));

@@ -1,5 +1,8 @@
 #include "platform/Gdi.h"
 
+#include <ole2.h>
+#include <olectl.h>
+
 #include <cmath>
 #include <cwchar>
 
@@ -32,8 +35,22 @@ UniqueIcon LoadIconResource(int id, int size) {
                                                   size, LR_DEFAULTCOLOR)));
 }
 
-UniqueRegion MakeRoundRegion(int width, int height, int ellipse) {
-  return UniqueRegion(CreateRoundRectRgn(0, 0, width, height, ellipse, ellipse));
+UniquePen MakeSolidPen(COLORREF colour) { return UniquePen(CreatePen(PS_SOLID, 1, colour)); }
+
+UniqueRegion MakeRectRegion(int left, int top, int right, int bottom) {
+  return UniqueRegion(CreateRectRgn(left, top, right, bottom));
+}
+
+UniqueRegion MakeRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+  return UniqueRegion(CreateRoundRectRgn(left, top, right, bottom, ellipseWidth, ellipseHeight));
+}
+
+UniqueDc MakeMemoryDc(HDC dc) { return UniqueDc(CreateCompatibleDC(dc)); }
+
+IconBitmaps IconBitmapsOf(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {};
+  return IconBitmaps{UniqueBitmap(info.hbmColor), UniqueBitmap(info.hbmMask)};
 }
 
 void SetWindowRegion(HWND window, UniqueRegion region, bool redraw) {
@@ -61,5 +78,41 @@ UINT WindowDpi(HWND hwnd) {
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
+
+int RoundHalfEven(double value) noexcept {
+  const double floor = std::floor(value);
+  const double fraction = value - floor;
+  double result = floor;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) result += 1.0;
+  return static_cast<int>(result);
+}
+
+COLORREF TranslateColour(COLORREF colour) noexcept {
+  COLORREF rgb = 0;
+  return SUCCEEDED(OleTranslateColor(colour, nullptr, &rgb)) ? rgb : CLR_INVALID;
+}
+
+COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB) noexcept {
+  COLORREF mixed = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const double ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
+    mixed |= static_cast<COLORREF>(RoundHalfEven(ca + (cb - ca) * weightOfB)) << shift;
+  }
+  return mixed;
+}
+
+namespace {
+
+void Brush(HDC dc, const Box& box, COLORREF colour, int (WINAPI* paint)(HDC, const RECT*, HBRUSH)) {
+  if (!dc || box.width <= 0 || box.height <= 0) return;
+  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
+  const RECT rect{box.x, box.y, box.x + box.width, box.y + box.height};
+  if (brush) paint(dc, &rect, brush.get());
+}
+
+}  // namespace
+
+void FillBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FillRect); }
+void FrameBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FrameRect); }
 
 }  // namespace quilnet

@@ -1,21 +1,37 @@
 #pragma once
-// Drawing objects the windows hold for their lifetime.
+// Drawing objects (made per drawing step, or held by a window for its lifetime) and the drawing toolkit
+// the skin and the button share: rounding, colours, filled and framed boxes.
 #include <windows.h>
 
 #include "platform/Handles.h"
 
 namespace quilnet {
 
+using UniquePen = UniqueGdi<HPEN>;
+using UniqueRegion = UniqueGdi<HRGN>;
+
 // A font of `points` (tenths may be given, 15.75 for example) at the window's dots per inch.
 UniqueFont MakeFont(const wchar_t* face, double points, UINT dpi, BYTE charset, int weight = FW_NORMAL);
 UniqueFont MakeFontIndirect(const LOGFONTW& description);
 UniqueBrush MakeSolidBrush(COLORREF colour);
+UniquePen MakeSolidPen(COLORREF colour);
+UniqueRegion MakeRectRegion(int left, int top, int right, int bottom);
+UniqueRegion MakeRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+// A memory context compatible with `dc`, for selecting a bitmap into.
+UniqueDc MakeMemoryDc(HDC dc);
 // A bitmap resource of this module as a DIB section; empty when it is missing.
 UniqueBitmap LoadBitmapResource(int id);
 // An icon resource of this module at the given size; empty when it is missing.
 UniqueIcon LoadIconResource(int id, int size);
-// A rectangle of width x height with its corners rounded by an ellipse of `ellipse` x `ellipse`.
-UniqueRegion MakeRoundRegion(int width, int height, int ellipse);
+
+// The two bitmaps behind an icon (GetIconInfo), owned; `colour` is empty for a monochrome icon, whose
+// mask then holds both halves.
+struct IconBitmaps {
+  UniqueBitmap colour;
+  UniqueBitmap mask;
+};
+IconBitmaps IconBitmapsOf(HICON icon);
+
 // Gives the window its region (nothing: no region), which the window then owns; a region the window
 // refused is deleted here.
 void SetWindowRegion(HWND window, UniqueRegion region, bool redraw);
@@ -23,5 +39,28 @@ void SetWindowRegion(HWND window, UniqueRegion region, bool redraw);
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 // The window's dots per inch (the system's for a window that has none of its own).
 UINT WindowDpi(HWND hwnd);
+
+// ---- The drawing toolkit. Colours are 0x00BBGGRR; one with the high bit set names a system colour.
+
+// (x, y, width, height) in the pixels of the context drawn on.
+struct Box {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Every conversion of a fraction to whole pixels: nearest integer, ties to the even one (2.5 gives 2,
+// 3.5 gives 4), whatever the floating-point rounding mode.
+int RoundHalfEven(double value) noexcept;
+// OleTranslateColor without a palette: a system colour becomes its present value, a plain one stays.
+// CLR_INVALID (0xFFFFFFFF) when it cannot be translated, and that value is then drawn with.
+COLORREF TranslateColour(COLORREF colour) noexcept;
+// Each channel a + (b - a) × weightOfB, rounded halves to even; 0.5 is the mean. Plain colours only.
+COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB = 0.5) noexcept;
+// FillRect of the box, and FrameRect (a one-pixel outline inside it), with a solid brush of the
+// translated colour. A null context or an empty box draws nothing.
+void FillBox(HDC dc, const Box& box, COLORREF colour);
+void FrameBox(HDC dc, const Box& box, COLORREF colour);
 
 }  // namespace quilnet

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "platform/Handles.h"
-#include "skin/Controls.h"
-#include "skin/Routing.h"
+#include "skin/ControlPainters.h"
+#include "skin/MSkinner.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 
@@ -51,7 +51,7 @@ void PaintDropButton(HWND window, HDC dc, int state, bool forced) {
   const WindowBox box = GetWindowBox(window);
   const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
   const int bh = box.height - 2;
-  const MemorySurface surface = CreateMemoryDC(bw, bh);
+  const MemorySurface surface = MemorySurface::Create(bw, bh);
   if (!surface) return;
   const Box whole{0, 0, bw, bh};
   if (state == kHot || state == kPressed) {
@@ -71,7 +71,7 @@ void PaintCheckBox(HWND window, int state, bool forced) {
   if (!window || !skin || !TakeState(window, state, forced)) return;
   const int cw = GetSystemMetrics(SM_CXMENUCHECK), ch = GetSystemMetrics(SM_CYMENUCHECK);
   const LRESULT check = CheckState(window);
-  const MemorySurface surface = CreateMemoryDC(cw, ch);
+  const MemorySurface surface = MemorySurface::Create(cw, ch);
   if (!surface) return;
   HDC dc = surface.dc();
   FillBox(dc, {0, 0, cw, ch}, kWhite);
@@ -147,7 +147,7 @@ void PaintHeaderItem(HWND window, HDC dc, int index, int state) {
   if (!SendMessageW(window, HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r))) return;
   const int iw = r.right - r.left;
   const int h = GetWindowBox(window).height;
-  const MemorySurface surface = CreateMemoryDC(iw, h);
+  const MemorySurface surface = MemorySurface::Create(iw, h);
   if (!surface) return;
   DrawNineGrid(surface.dc(), {0, 0, iw, h}, skin->HeaderSkin(), HeaderTile(state == kPressed || state == kHot ? state : kNormal),
                kHeaderMargins);

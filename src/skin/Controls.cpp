@@ -4,8 +4,9 @@
 #include <commctrl.h>
 
 #include "platform/Handles.h"
+#include "platform/LeaveTracking.h"
 #include "skin/Controls.h"
-#include "skin/Routing.h"
+#include "skin/ControlPainters.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 
@@ -220,7 +221,7 @@ int ItemProp(HWND header, const wchar_t* name) noexcept { return static_cast<int
 LRESULT HeaderPaint(HWND header) {
   const SkinSurfaces* skin = CurrentSurfaces();
   const WindowBox box = GetWindowBox(header);
-  const MemorySurface surface = CreateMemoryDC(box.width, box.height);
+  const MemorySurface surface = MemorySurface::Create(box.width, box.height);
   if (skin && surface) {
     HDC dc = surface.dc();
     StretchBlt(dc, 0, 0, box.width, box.height, skin->HeaderSkin(), kHeaderBackground.x, kHeaderBackground.y,
@@ -304,7 +305,7 @@ LRESULT ProgressPaint(HWND bar) {
   RECT client{};
   GetClientRect(bar, &client);
   const int cw = client.right, ch = client.bottom;
-  const MemorySurface surface = CreateMemoryDC(cw, ch);
+  const MemorySurface surface = MemorySurface::Create(cw, ch);
   const float f = Fraction(bar);
   if (surface) {
     FillBox(surface.dc(), {0, 0, cw, ch}, kWhite);
@@ -329,7 +330,7 @@ LRESULT ProgressFrame(HWND bar) {
   GetClientRect(bar, &client);
   const int cw = client.right, ch = client.bottom;
   const float f = Fraction(bar);
-  const MemorySurface surface = CreateMemoryDC(box.width, box.height);
+  const MemorySurface surface = MemorySurface::Create(box.width, box.height);
   if (!surface) return 0;
   HDC dc = surface.dc();
   FillBox(dc, {0, 0, box.width, box.height}, kBorderColour);

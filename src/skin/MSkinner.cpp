@@ -5,9 +5,8 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/SystemLibrary.h"
+#include "skin/Controls.h"
 #include "skin/PushButton.h"
-#include "skin/Routing.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinProps.h"
 
@@ -77,11 +76,11 @@ bool Attached(HWND window) noexcept { return GetPropW(window, kProcAddr) != null
 
 // ---- What each family holds besides the subclass ----
 
-void Prepare(HWND window, Family family) {
+// A push button's state comes back, for its handler to hold.
+std::shared_ptr<ButtonState> Prepare(HWND window, Family family) {
   switch (family) {
     case Family::PushButton:
-      PrepareButton(window);
-      break;
+      return PrepareButton(window);
     case Family::Combo:
     case Family::DriveList:
     case Family::CheckBox:
@@ -97,6 +96,7 @@ void Prepare(HWND window, Family family) {
     default:
       break;
   }
+  return nullptr;
 }
 
 void Release(HWND window, Family family) {
@@ -121,22 +121,23 @@ void Release(HWND window, Family family) {
   }
 }
 
-BOOL CALLBACK AttachEach(HWND window, LPARAM) {
-  AttachWindow(window);
-  return TRUE;
+// Calls `each` on every descendant. No exception may cross the system's enumeration: one that a
+// window throws skips that window and the walk goes on.
+template <void (*each)(HWND)>
+void ForEachDescendant(HWND parent) {
+  EnumChildWindows(parent, [](HWND window, LPARAM) -> BOOL {
+    try {
+      each(window);
+    } catch (...) {
+    }
+    return TRUE;
+  }, 0);
 }
 
-BOOL CALLBACK DetachEach(HWND window, LPARAM) {
-  DetachWindow(window);
-  return TRUE;
-}
-
-BOOL CALLBACK RefreshChecks(HWND window, LPARAM) {
-  if (Attached(window)) {
-    const Family family = FamilyOf(window);
-    if (family == Family::CheckBox || family == Family::Option) RefreshCheck(window, family);
-  }
-  return TRUE;
+void AttachOne(HWND window) { AttachWindow(window); }
+void DetachOne(HWND window) { DetachWindow(window); }
+void RefreshOne(HWND window) {
+  if (Attached(window)) RefreshCheck(window, FamilyOf(window));
 }
 
 // Shows the window's new look (or its own again): the frame, then everything else.
@@ -150,7 +151,7 @@ void Repaint(HWND window) {
 LRESULT Route(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
   const Routed routed{message, next, family};
   if (family == Family::PushButton && message.message != WM_NCPAINT && message.message != WM_WINDOWPOSCHANGING) {
-    return button ? ButtonMessage(routed, *button) : ButtonMessage(routed);
+    return button ? ButtonMessage(routed, *button) : routed.Default();
   }
   return ControlMessage(routed);
 }
@@ -166,7 +167,7 @@ void OnActivate(HWND window, HWND other) {
 void RefreshGroup(HWND window) {
   if (!IsWindow(window)) return;  // the click closed it
   const HWND parent = GetParent(window);
-  EnumChildWindows(parent ? parent : window, RefreshChecks, 0);
+  ForEachDescendant<RefreshOne>(parent ? parent : window);
 }
 
 LRESULT Dispatch(const WindowMessage& message, const NextProcedure& next, Family family, ButtonState* button) {
@@ -174,6 +175,8 @@ LRESULT Dispatch(const WindowMessage& message, const NextProcedure& next, Family
   if (!window) return 0;
   switch (message.message) {
     case WM_DESTROY:
+    case WM_NCDESTROY:
+      // Whichever comes first: a hook above the skin may keep WM_DESTROY to itself.
       DetachWindow(window);
       return next();
     case WM_ACTIVATE:
@@ -240,17 +243,6 @@ Family FamilyOf(HWND window) {
 
 const SkinSurfaces* CurrentSurfaces() noexcept { return module.initialised ? module.surfaces.get() : nullptr; }
 
-bool ProbeExport(const char* function, const wchar_t* library) {
-  if (!function || !library) return false;
-  if (const HMODULE loaded = GetModuleHandleW(library)) return GetProcAddress(loaded, function) != nullptr;
-  // Only the system folder's copy: the program may run elevated from a folder others can write.
-  const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (!module) return false;
-  const bool found = GetProcAddress(module, function) != nullptr;
-  FreeLibrary(module);
-  return found;
-}
-
 int SkinForm(HWND window) {
   if (!module.initialised) {
     module.initialised = true;
@@ -265,10 +257,9 @@ int SkinForm(HWND window) {
 int AttachWindow(HWND window) {
   if (!window || !IsWindow(window) || !OnThisThread(window) || Attached(window)) return 0;
   const Family family = FamilyOf(window);
-  if (family == Family::Form) EnumChildWindows(window, AttachEach, 0);
-  Prepare(window, family);
-  // The family, and a button's state, go with the handler: no lookup on each message.
-  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(window) : nullptr;
+  if (family == Family::Form) ForEachDescendant<AttachOne>(window);
+  // The family, and a button's state, go with the handler (its only holder): no lookup on each message.
+  const std::shared_ptr<ButtonState> button = Prepare(window, family);
   const auto handler = [family, button](const WindowMessage& message, const NextProcedure& next) {
     return Dispatch(message, next, family, button.get());
   };
@@ -284,18 +275,12 @@ int AttachWindow(HWND window) {
 int DetachWindow(HWND window) {
   if (!window || !OnThisThread(window) || !Attached(window)) return 0;
   const Family family = FamilyOf(window);
-  if (family == Family::Form) EnumChildWindows(window, DetachEach, 0);
+  if (family == Family::Form) ForEachDescendant<DetachOne>(window);
   Release(window, family);
   RemoveProcSubclass(window, kProcAddr);
   Repaint(window);
   if (--module.attached <= 0) Uninitialise();
   return 1;
-}
-
-LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next) {
-  const Family family = FamilyOf(message.hwnd);
-  const std::shared_ptr<ButtonState> button = family == Family::PushButton ? ButtonStateOf(message.hwnd) : nullptr;
-  return Dispatch(message, next, family, button.get());
 }
 
 int AttachedWindowCount() noexcept { return module.attached; }

@@ -8,6 +8,8 @@
 // windows, only how many are attached and, while any are, the five skin bitmaps.
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/Subclass.h"
 
 namespace quilnet::skin {
@@ -26,14 +28,32 @@ int AttachWindow(HWND window);
 // The engine calls it itself when an attached window is destroyed.
 int DetachWindow(HWND window);
 
-// The handler every attached window's procedure subclass hands its messages to.
-LRESULT SkinWindowProc(const WindowMessage& message, const NextProcedure& next);
-
-// Whether the library exports the function: from the loaded module, or from the system folder's copy
-// loaded for the question and freed again. False for a library that cannot be found.
-bool ProbeExport(const char* function, const wchar_t* library);
-
 // How many windows are attached now.
 int AttachedWindowCount() noexcept;
+
+// ---- For the skin's painters (PushButton, Controls) ----
+
+class SkinSurfaces;
+
+// The kind of a window, from its class name.
+enum class Family {
+  Form, PushButton, Combo, DriveList, CheckBox, Option, Progress, Header, DataList, ComboList, Grid, Other,
+};
+Family FamilyOfClass(std::wstring_view className);
+Family FamilyOf(HWND window);
+
+// One message of an attached window, routed to its family's painter: the window, its family, the
+// message, and the procedure below the skin ("default processing" is `next()`).
+struct Routed {
+  const WindowMessage& message;
+  const NextProcedure& next;
+  Family family;
+  HWND hwnd() const noexcept { return message.hwnd; }
+  LRESULT Default() const noexcept { return next(); }
+};
+
+// The module's five skin bitmaps while the engine is initialised (at least one window attached), else
+// nullptr. Painters draw from them; they never keep them.
+const SkinSurfaces* CurrentSurfaces() noexcept;
 
 }  // namespace quilnet::skin

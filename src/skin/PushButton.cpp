@@ -5,10 +5,11 @@
 
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
+#include "platform/LeaveTracking.h"
 #include "platform/MsImg.h"
 #include "platform/Surface.h"
 #include "platform/Window.h"
-#include "skin/Routing.h"
+#include "skin/MSkinner.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinDraw.h"
 #include "skin/SkinProps.h"
@@ -31,11 +32,8 @@ constexpr int kFullAlpha = 255;
 // Button types whose bit 1 or 2 is set (check boxes, radio buttons, group boxes, owner-drawn ...) keep
 // the system's painting.
 constexpr LONG_PTR kNotPushTypes = 6;
-// The button's state object, for the functions that are given only the window.
+// Where ReleaseButton finds the state that the button's handler holds, to free its surfaces at once.
 constexpr wchar_t kStateProp[] = L"Quilnet.Skin.Button";
-
-using StateRef = std::shared_ptr<ButtonState>;
-
 bool Skinned(const ButtonState& s) noexcept { return (s.oldStyle & kNotPushTypes) == 0; }
 
 // Each value is kept in memory and written through to its property.
@@ -60,7 +58,7 @@ void SetOldStyle(HWND button, ButtonState& s, LONG_PTR style) {
 void MakeStateSurfaces(HWND button, ButtonState& s) {
   const WindowBox box = GetWindowBox(button);
   for (int n = 0; n < 4; ++n) {
-    s.faces[n] = CreateMemoryDC(box.width, box.height);
+    s.faces[n] = MemorySurface::Create(box.width, box.height);
     WriteProp(button, StateDcName(n), reinterpret_cast<INT_PTR>(s.faces[n].dc()));
     WriteProp(button, StateBitmapName(n), reinterpret_cast<INT_PTR>(s.faces[n].bitmap()));
   }
@@ -68,10 +66,10 @@ void MakeStateSurfaces(HWND button, ButtonState& s) {
 
 void RoundCorners(HWND button) {
   const WindowBox box = GetWindowBox(button);
-  SetWindowRegion(button, MakeRoundRegion(box.width + 1, box.height + 1, kCornerEllipse), true);
+  SetWindowRegion(button, MakeRoundRectRegion(0, 0, box.width + 1, box.height + 1, kCornerEllipse, kCornerEllipse), true);
 }
 
-void Render(HWND button, ButtonState& s) {
+void RenderButtonStates(HWND button, ButtonState& s) {
   const WindowBox box = GetWindowBox(button);
   const std::wstring caption = WindowText(button);
   const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
@@ -81,8 +79,9 @@ void Render(HWND button, ButtonState& s) {
   for (int n = 0; n < 4; ++n) {
     const HDC dc = s.faces[n].dc();
     if (!dc) continue;
-    // Put back afterwards: a font left selected here could not be deleted by its owner.
-    const Selection selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    // Put back afterwards: a font left selected here could not be deleted by its owner. Without a font
+    // of its own the button's caption is drawn in the surface's.
+    const Selection selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetCurrentObject(dc, OBJ_FONT));
     SetBkMode(dc, TRANSPARENT);
     if (skin) DrawNineGrid(dc, {0, 0, box.width, box.height}, skin->ButtonSkin(), ButtonTile(n), kButtonMargins);
     SetTextColor(dc, n == kDisabled ? kDisabledTextColour : kButtonTextColour);
@@ -104,18 +103,18 @@ void Blend(HWND button, const ButtonState& s, HDC target, int alpha) {
   AlphaCopy(window.get(), 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
 }
 
-void Paint(HWND button, ButtonState& s, HDC dc = nullptr) {
+void PaintButton(HWND button, ButtonState& s, HDC dc = nullptr) {
   if (!IsWindowEnabled(button)) SetState(button, s, kDisabled);
   if (Skinned(s)) Blend(button, s, dc, s.alpha);
 }
 
-void Start(HWND button, ButtonState& s) {
+void StartFade(HWND button, ButtonState& s) {
   if (s.timer != 0) return;
   s.timer = SetTimer(button, kFadeTimerId, kFadeInterval, nullptr);
   WriteProp(button, kTimerId, static_cast<INT_PTR>(s.timer));
 }
 
-void Stop(HWND button, ButtonState& s) {
+void StopFade(HWND button, ButtonState& s) {
   if (s.timer == 0) return;
   KillTimer(button, s.timer);
   s.timer = 0;
@@ -124,25 +123,25 @@ void Stop(HWND button, ButtonState& s) {
 
 // Shown at once and at rest: pressed by the mouse or the space key.
 void ShowPressed(HWND button, ButtonState& s) {
-  Stop(button, s);
+  StopFade(button, s);
   SetState(button, s, kPressed);
   SetAlpha(button, s, kFullAlpha);
-  Paint(button, s);
+  PaintButton(button, s);
   SetAlpha(button, s, 0);
 }
 
 void FadeTo(HWND button, ButtonState& s, int state, int fromAlpha) {
   SetState(button, s, state);
   SetAlpha(button, s, fromAlpha);
-  Start(button, s);
+  StartFade(button, s);
 }
 
 void OnTimer(HWND button, ButtonState& s) {
   int alpha = s.alpha;
-  Paint(button, s);
+  PaintButton(button, s);
   alpha += kFadeStep;
   if (alpha > kFullAlpha) {
-    Stop(button, s);
+    StopFade(button, s);
     alpha = 0;
   }
   SetAlpha(button, s, alpha);
@@ -159,9 +158,9 @@ void OnMouseMove(HWND button, ButtonState& s) {
   POINT cursor{};
   GetCursorPos(&cursor);
   if (WindowFromPoint(cursor) != button) {
-    Stop(button, s);
+    StopFade(button, s);
     SetAlpha(button, s, kFullAlpha);
-    Paint(button, s);
+    PaintButton(button, s);
   }
 }
 
@@ -169,22 +168,17 @@ void OnMouseLeave(HWND button, ButtonState& s) {
   SetMouse(button, s, 0);
   SetState(button, s, kHot);
   SetAlpha(button, s, kLeaveAlpha);
-  Paint(button, s);
+  PaintButton(button, s);
   FadeTo(button, s, kNormal, 0);
 }
 
 }  // namespace
 
-std::shared_ptr<ButtonState> ButtonStateOf(HWND button) {
-  const auto* held = static_cast<const StateRef*>(GetPropW(button, kStateProp));
-  return held ? *held : nullptr;
-}
-
-void PrepareButton(HWND button) {
+std::shared_ptr<ButtonState> PrepareButton(HWND button) {
   auto state = std::make_shared<ButtonState>();
   ButtonState& s = *state;
   MakeStateSurfaces(button, s);
-  Render(button, s);
+  RenderButtonStates(button, s);
   const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
   if ((style & kNotPushTypes) == 0) SendMessageW(button, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
   SetOldStyle(button, s, style);
@@ -194,59 +188,39 @@ void PrepareButton(HWND button) {
   WriteProp(button, kOldState, s.state);
   WriteProp(button, kAlphaLevel, 0);
   RoundCorners(button);
-  SetPropW(button, kStateProp, new StateRef(std::move(state)));
+  SetPropW(button, kStateProp, state.get());
+  return state;
 }
 
 void ReleaseButton(HWND button) {
-  auto* held = static_cast<StateRef*>(GetPropW(button, kStateProp));
-  if (!held) return;
+  auto* s = static_cast<ButtonState*>(GetPropW(button, kStateProp));
+  if (!s) return;
   RemovePropW(button, kStateProp);
-  const StateRef state = std::move(*held);
-  delete held;
-  ButtonState& s = *state;
-  s.released = true;
+  s->released = true;
   for (int n = 0; n < 4; ++n) {
     RemovePropW(button, StateDcName(n));
     RemovePropW(button, StateBitmapName(n));
-    s.faces[n] = MemorySurface();
+    s->faces[n] = MemorySurface();
   }
-  Stop(button, s);
+  StopFade(button, *s);
   // Only the button type goes back: whatever else changed since (disabled, hidden) stays as it is now.
   const LONG_PTR now = GetWindowLongPtrW(button, GWL_STYLE);
-  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (s.oldStyle & BS_TYPEMASK));
+  SetWindowLongPtrW(button, GWL_STYLE, (now & ~LONG_PTR{BS_TYPEMASK}) | (s->oldStyle & BS_TYPEMASK));
   for (const wchar_t* name : {kOldStyle, kMouseFlag, kTimerId, kOldState, kAlphaLevel}) RemovePropW(button, name);
   SetWindowRegion(button, UniqueRegion(), true);
-}
-
-void RenderButtonStates(HWND button) {
-  if (const StateRef s = ButtonStateOf(button)) Render(button, *s);
-}
-
-void StartFade(HWND button) {
-  if (const StateRef s = ButtonStateOf(button)) Start(button, *s);
-}
-
-void StopFade(HWND button) {
-  if (const StateRef s = ButtonStateOf(button)) Stop(button, *s);
-}
-
-LRESULT ButtonMessage(const Routed& routed) {
-  const StateRef s = ButtonStateOf(routed.hwnd());
-  return s ? ButtonMessage(routed, *s) : routed.Default();
 }
 
 LRESULT ButtonMessage(const Routed& routed, ButtonState& s) {
   const HWND button = routed.hwnd();
   const WindowMessage& message = routed.message;
-  if (s.released) return routed.Default();
   switch (message.message) {
     case WM_PAINT: {
       if (!Skinned(s)) return routed.Default();
       // A paint ends any fade: the image is shown whole.
-      Stop(button, s);
+      StopFade(button, s);
       SetAlpha(button, s, kFullAlpha);
       const PaintDc paint(button);
-      Paint(button, s, paint.get());
+      PaintButton(button, s, paint.get());
       return 0;
     }
     case WM_PRINTCLIENT:
@@ -279,23 +253,23 @@ LRESULT ButtonMessage(const Routed& routed, ButtonState& s) {
   switch (message.message) {
     case WM_SIZE:
       MakeStateSurfaces(button, s);
-      Render(button, s);
+      RenderButtonStates(button, s);
       RoundCorners(button);
       break;
     case WM_SETTEXT:
     case WM_SETFONT:
-      Render(button, s);
+      RenderButtonStates(button, s);
       InvalidateRect(button, nullptr, FALSE);
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      Render(button, s);
+      RenderButtonStates(button, s);
       SetAlpha(button, s, 0);
-      Start(button, s);
+      StartFade(button, s);
       break;
     case WM_ENABLE:
       SetState(button, s, message.wParam ? kNormal : kDisabled);
-      Paint(button, s);
+      PaintButton(button, s);
       break;
     case WM_KEYDOWN:
       if (message.wParam == VK_SPACE) ShowPressed(button, s);

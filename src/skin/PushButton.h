@@ -20,19 +20,18 @@ inline constexpr int kTextInset = 2;
 inline constexpr COLORREF kDisabledTextColour = 0x968A79;
 inline constexpr COLORREF kButtonTextColour = 0x000000;
 
-// Redraws the four state images: the state's tile through the nine-grid, the caption, and the focus
-// rectangle while the button has the focus.
-void RenderButtonStates(HWND button);
-// Starts the fade timer unless it runs; StopFade stops it.
-void StartFade(HWND button);
-void StopFade(HWND button);
-
-// What a prepared button holds in memory: its state surfaces, and the values of its properties, which
-// are written through on every change (reading a property is a round trip to the window manager, too
-// slow for a fade tick). The dispatcher keeps it beside the button's subclass; it lives until the
-// button is let go of (then `released`) and its subclass has gone.
+// What a prepared button holds in memory: its four state surfaces, and its state, fade and hover, of
+// which the properties ("OLDSTATE", "ALPHALEVEL", "TIMERID", "MOUSEFLAG", "OLDSTYLE") are copies
+// written on every change for whoever reads them (reading a property is a round trip to the window
+// manager, too slow for a fade tick).
 struct ButtonState;
-std::shared_ptr<ButtonState> ButtonStateOf(HWND button);
+
+// Readies the button at attachment, before it is subclassed: state surfaces, owner-drawn type, rounded
+// region, properties. The state it gives back is the button's skin handler's alone to hold.
+std::shared_ptr<ButtonState> PrepareButton(HWND button);
+// Undoes what PrepareButton did (surfaces, type, properties, region) and stops the fade.
+void ReleaseButton(HWND button);
+// The push-button messages the dispatcher routes here (all but WM_NCPAINT and WM_WINDOWPOSCHANGING).
 LRESULT ButtonMessage(const Routed& routed, ButtonState& state);
 
 }  // namespace quilnet::skin

@@ -11,9 +11,9 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 
 // Writes straight into a surface's DIB section: exact colours, and one pass per surface instead of a
 // SetPixel call per pixel.
-class Canvas {
+class Pixels {
  public:
-  explicit Canvas(const MemorySurface& surface) noexcept : surface_(surface) {}
+  explicit Pixels(const MemorySurface& surface) noexcept : surface_(surface) {}
 
   void Set(int x, int y, COLORREF colour) const noexcept {
     if (!surface_.bits() || x < 0 || y < 0 || x >= surface_.width() || y >= surface_.height()) return;
@@ -31,19 +31,8 @@ class Canvas {
   const MemorySurface& surface_;
 };
 
-// a at t = 0, b at t = 1, per channel.
-COLORREF Mix(COLORREF a, COLORREF b, double t) noexcept {
-  COLORREF result = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const int ca = static_cast<int>((a >> shift) & 0xFF);
-    const int cb = static_cast<int>((b >> shift) & 0xFF);
-    result |= static_cast<COLORREF>(RoundHalfEven(ca + (cb - ca) * t)) << shift;
-  }
-  return result;
-}
-
 // Step i of n from a to b, both ends included.
-COLORREF Ramp(COLORREF a, COLORREF b, int i, int n) noexcept { return Mix(a, b, n == 0 ? 0.0 : double(i) / n); }
+COLORREF Ramp(COLORREF a, COLORREF b, int i, int n) noexcept { return MixColour(a, b, n == 0 ? 0.0 : double(i) / n); }
 
 // --- ButtonSkin --------------------------------------------------------------------------------------
 
@@ -95,7 +84,7 @@ COLORREF ButtonColumn(const ButtonColours& c, int column, int step) noexcept {
   return Ramp(c.faceTop, c.faceBottom, step, 14);
 }
 
-void DrawButtonTile(const Canvas& canvas, int state) {
+void DrawButtonTile(const Pixels& canvas, int state) {
   const ButtonColours& c = kButtonColours[static_cast<size_t>(state)];
   const int top = ButtonTile(state).y;
   for (int x = 0; x < 7; ++x) {
@@ -104,8 +93,8 @@ void DrawButtonTile(const Canvas& canvas, int state) {
     for (int r = 0; r < 3; ++r) {
       const CornerPixel up = kTopCorner[static_cast<size_t>(r)][static_cast<size_t>(column)];
       const CornerPixel down = kBottomCorner[static_cast<size_t>(r)][static_cast<size_t>(column)];
-      canvas.Set(x, top + r, Mix(up.outside ? kWhite : ButtonColumn(c, column, 0), c.border, up.border));
-      canvas.Set(x, top + 20 - r, Mix(down.outside ? kWhite : ButtonColumn(c, column, 14), c.border, down.border));
+      canvas.Set(x, top + r, MixColour(up.outside ? kWhite : ButtonColumn(c, column, 0), c.border, up.border));
+      canvas.Set(x, top + 20 - r, MixColour(down.outside ? kWhite : ButtonColumn(c, column, 14), c.border, down.border));
     }
   }
   if (state != kNormal) return;
@@ -124,11 +113,11 @@ constexpr DropColours kDropHot{0xFFF9E8, 0xFDEEC1, 0xE3B865, 0xF3E1C0};
 constexpr DropColours kDropPressed{0xF3E1C0, 0xE2B561, 0xFCEBBC, 0xFFF9E8};
 constexpr COLORREF kArrowColour = 0x5F5519, kArrowDisabledColour = 0xACA584;
 
-void DrawDropTile(const Canvas& canvas, int left, const DropColours& c) {
+void DrawDropTile(const Pixels& canvas, int left, const DropColours& c) {
   for (int y = 0; y < 18; ++y) {
     const COLORREF centre = y == 0 ? c.firstRow : y == 17 ? c.lastRow : Ramp(c.centreFrom, c.centreTo, y - 1, 15);
     // The columns either side of the centre are the same colour, paler.
-    const COLORREF side = Mix(centre, kWhite, 0.45);
+    const COLORREF side = MixColour(centre, kWhite, 0.45);
     canvas.Set(left, y, kDropBorder);
     canvas.Set(left + 1, y, side);
     canvas.Set(left + 2, y, centre);
@@ -137,7 +126,7 @@ void DrawDropTile(const Canvas& canvas, int left, const DropColours& c) {
 }
 
 // A downward triangle: row r covers columns r to 6 - r.
-void DrawArrow(const Canvas& canvas, const Box& at, COLORREF colour) {
+void DrawArrow(const Pixels& canvas, const Box& at, COLORREF colour) {
   for (int r = 0; r < at.height; ++r) {
     for (int x = r; x <= 6 - r; ++x) canvas.Set(at.x + x, at.y + r, colour);
   }
@@ -163,7 +152,7 @@ constexpr DotColours kDot{0x19B14F, 0x0B9D3F, 0x60CC87, 0x4FB473};
 constexpr DotColours kDotDisabled{0x8DDBA9, 0x85CE9F, 0xAFE5C3, 0xA3D9B8};
 
 template <size_t N>
-void DrawRows(const Canvas& canvas, const Box& at, const std::array<uint16_t, N>& shape,
+void DrawRows(const Pixels& canvas, const Box& at, const std::array<uint16_t, N>& shape,
               const std::array<COLORREF, N>& colours) {
   for (size_t r = 0; r < N; ++r) {
     for (int x = 0; x < at.width; ++x) {
@@ -172,7 +161,7 @@ void DrawRows(const Canvas& canvas, const Box& at, const std::array<uint16_t, N>
   }
 }
 
-void DrawDot(const Canvas& canvas, const Box& at, const DotColours& c) {
+void DrawDot(const Pixels& canvas, const Box& at, const DotColours& c) {
   // Rows 0 and 4 cover columns 1 to 3, the rows between all five.
   for (int r = 0; r < 5; ++r) {
     const auto first = r == 0 || r == 4 ? 1 : 0;
@@ -223,16 +212,16 @@ COLORREF RingColour(const OptionColours& c, int x, int y) noexcept {
 
 COLORREF InsideColour(const OptionColours& c, int x, int y) noexcept {
   switch (c.inside) {
-    case Inside::FromUpperLeft: return Mix(c.from, c.to, (x + y) / 24.0);
-    case Inside::FromLowerLeft: return Mix(c.from, c.to, (x + 12 - y) / 24.0);
+    case Inside::FromUpperLeft: return MixColour(c.from, c.to, (x + y) / 24.0);
+    case Inside::FromLowerLeft: return MixColour(c.from, c.to, (x + 12 - y) / 24.0);
     case Inside::White: break;
   }
   // White, lightly shaded with the ring's own colour where it touches the ring.
   const bool nextToRing = OnRing(x - 1, y) || OnRing(x + 1, y) || OnRing(x, y - 1) || OnRing(x, y + 1);
-  return nextToRing ? Mix(kWhite, c.side[3], 0.15) : kWhite;
+  return nextToRing ? MixColour(kWhite, c.side[3], 0.15) : kWhite;
 }
 
-void DrawOptionTile(const Canvas& canvas, int state) {
+void DrawOptionTile(const Pixels& canvas, int state) {
   const OptionColours& c = kOptionColours[static_cast<size_t>(state)];
   const int top = OptionTile(state).y;
   for (int y = 0; y < 13; ++y) {
@@ -261,20 +250,20 @@ constexpr std::array<HeaderColours, 3> kHeaderColours{{
 
 COLORREF HeaderEdge(const HeaderColours& c, COLORREF face, int y) noexcept {
   // Normal: a highlight. Hot and pressed: the blue edge, fading into the face above and below it.
-  if (c.edgeFrom > c.edgeTo) return Mix(face, kWhite, 0.6);
-  if (y < c.edgeFrom) return Mix(face, kHeaderHotEdge, double(y + 1) / (c.edgeFrom + 1));
-  if (y > c.edgeTo) return Mix(kHeaderHotEdge, face, double(y - c.edgeTo) / (19 - c.edgeTo));
+  if (c.edgeFrom > c.edgeTo) return MixColour(face, kWhite, 0.6);
+  if (y < c.edgeFrom) return MixColour(face, kHeaderHotEdge, double(y + 1) / (c.edgeFrom + 1));
+  if (y > c.edgeTo) return MixColour(kHeaderHotEdge, face, double(y - c.edgeTo) / (19 - c.edgeTo));
   return kHeaderHotEdge;
 }
 
-void DrawHeaderTile(const Canvas& canvas, int state) {
+void DrawHeaderTile(const Pixels& canvas, int state) {
   const HeaderColours& c = kHeaderColours[static_cast<size_t>(state)];
   const int left = HeaderTile(state).x;
   for (int y = 0; y < 19; ++y) {
     const COLORREF face = Ramp(c.faceTop, c.faceBottom, y, 18);
     canvas.Set(left, y, HeaderEdge(c, face, y));
     canvas.Set(left + 1, y, face);
-    canvas.Set(left + 2, y, Mix(face, kHeaderSeparator, 1.0 - std::abs(y - 9) / 9.5));
+    canvas.Set(left + 2, y, MixColour(face, kHeaderSeparator, 1.0 - std::abs(y - 9) / 9.5));
   }
   for (int x = 0; x < 3; ++x) canvas.Set(left + x, 19, kHeaderBottom);
 }
@@ -287,24 +276,24 @@ SkinSurfaces::operator bool() const noexcept {
 
 SkinSurfaces BuildSkinBitmaps() {
   SkinSurfaces s;
-  s.button_ = CreateMemoryDC(kButtonSkinWidth, kButtonSkinHeight);
-  s.dropButton_ = CreateMemoryDC(kDropButtonSkinWidth, kDropButtonSkinHeight);
-  s.glyph_ = CreateMemoryDC(kGlyphSkinWidth, kGlyphSkinHeight);
-  s.option_ = CreateMemoryDC(kOptionSkinWidth, kOptionSkinHeight);
-  s.header_ = CreateMemoryDC(kHeaderSkinWidth, kHeaderSkinHeight);
+  s.button_ = MemorySurface::Create(kButtonSkinWidth, kButtonSkinHeight);
+  s.dropButton_ = MemorySurface::Create(kDropButtonSkinWidth, kDropButtonSkinHeight);
+  s.glyph_ = MemorySurface::Create(kGlyphSkinWidth, kGlyphSkinHeight);
+  s.option_ = MemorySurface::Create(kOptionSkinWidth, kOptionSkinHeight);
+  s.header_ = MemorySurface::Create(kHeaderSkinWidth, kHeaderSkinHeight);
   GdiFlush();
 
-  const Canvas button(s.button_);
+  const Pixels button(s.button_);
   for (int state = kNormal; state <= kDisabled; ++state) DrawButtonTile(button, state);
 
-  const Canvas drop(s.dropButton_);
+  const Pixels drop(s.dropButton_);
   drop.Fill(kKeyColour);
   DrawDropTile(drop, kDropHotTile.x, kDropHot);
   DrawDropTile(drop, kDropPressedTile.x, kDropPressed);
   DrawArrow(drop, kArrow, kArrowColour);
   DrawArrow(drop, kArrowDisabled, kArrowDisabledColour);
 
-  const Canvas glyph(s.glyph_);
+  const Pixels glyph(s.glyph_);
   glyph.Fill(kKeyColour);
   DrawRows(glyph, kCheckMark, kCheckShape, kCheckColours);
   DrawRows(glyph, kCheckMarkDisabled, kCheckShape, kCheckDisabledColours);
@@ -314,11 +303,11 @@ SkinSurfaces BuildSkinBitmaps() {
   DrawDot(glyph, kOptionDot, kDot);
   DrawDot(glyph, kOptionDotDisabled, kDotDisabled);
 
-  const Canvas option(s.option_);
+  const Pixels option(s.option_);
   option.Fill(kKeyColour);
   for (int state = kNormal; state <= kDisabled; ++state) DrawOptionTile(option, state);
 
-  const Canvas header(s.header_);
+  const Pixels header(s.header_);
   for (int state = kNormal; state <= kPressed; ++state) DrawHeaderTile(header, state);
   return s;
 }

@@ -1,9 +1,7 @@
 #include "skin/SkinDraw.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "platform/Gdi.h"
 #include "platform/MsImg.h"
 
 namespace quilnet::skin {
@@ -21,40 +19,11 @@ void StretchSlice(HDC target, const Box& to, HDC source, const Box& from) {
 
 }  // namespace
 
-int RoundHalfEven(double value) noexcept {
-  const double floor = std::floor(value);
-  const double fraction = value - floor;
-  double result = floor;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) result += 1.0;
-  return static_cast<int>(result);
-}
-
 int CentreOffset(int outer, int inner) noexcept { return RoundHalfEven((outer - inner) / 2.0); }
 
 POINT MousePoint(LPARAM lParam) noexcept {
   const auto word = static_cast<DWORD>(lParam);
   return {static_cast<short>(LOWORD(word)), static_cast<short>(HIWORD(word))};
-}
-
-COLORREF TranslateColour(COLORREF colour) noexcept {
-  if (colour & 0x80000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return colour & 0xFFFFFF;
-}
-
-MemorySurface CreateMemoryDC(int width, int height) { return MemorySurface::Create(width, height); }
-
-void FillBox(HDC dc, const Box& box, COLORREF colour) {
-  if (!dc || Empty(box)) return;
-  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
-  const RECT rect = ToRect(box);
-  if (brush) FillRect(dc, &rect, brush.get());
-}
-
-void FrameBox(HDC dc, const Box& box, COLORREF colour) {
-  if (!dc || Empty(box)) return;
-  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
-  const RECT rect = ToRect(box);
-  if (brush) FrameRect(dc, &rect, brush.get());
 }
 
 void FocusBox(HDC dc, const Box& box) {
@@ -94,7 +63,7 @@ void DrawNineGrid(HDC target, const Box& to, HDC source, const Box& from, const 
   const int L = std::max(margins.left, 0), T = std::max(margins.top, 0);
   const int R = std::max(margins.right, 0), B = std::max(margins.bottom, 0);
 
-  const MemorySurface surface = CreateMemoryDC(W, H);
+  const MemorySurface surface = MemorySurface::Create(W, H);
   if (!surface) return;
   HDC dc = surface.dc();
   // Deleting rows or columns keeps every pixel one of the source's; the default mode would AND the

@@ -1,6 +1,6 @@
 #pragma once
-// The skin's drawing primitives. Every painter of the skin composes with these: rectangles, frames,
-// captions, nine-slice stretching of the skin bitmaps and copies with a transparent key colour.
+// The skin's drawing primitives beside the shared toolkit of platform/Gdi.h: focus boxes, captions,
+// nine-slice stretching of the skin bitmaps and copies with a transparent key colour.
 //
 // Conventions:
 // - Colours are COLORREF values 0x00BBGGRR. A value with the high bit set names a system colour
@@ -13,16 +13,10 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/Gdi.h"
 #include "platform/Surface.h"
 
 namespace quilnet::skin {
-
-struct Box {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
 
 // Nine-slice margins: how many pixels of each side of the source are copied unscaled.
 struct Margins {
@@ -48,27 +42,13 @@ inline constexpr COLORREF kKeyColour = 0xFF00FF;
 // DT_END_ELLIPSIS; "&" marks the access key.
 inline constexpr UINT kLabelFormat = 0x8025;
 
-// Every halving or scaling of the skin goes through this: nearest integer, ties to the even one
-// (2.5 gives 2, 3.5 gives 4), whatever the floating-point rounding mode.
-int RoundHalfEven(double value) noexcept;
-// Offset that centres `inner` in `outer`: RoundHalfEven((outer - inner) / 2).
+// Every halving of the skin: the offset that centres `inner` in `outer`, RoundHalfEven((outer - inner) / 2).
 int CentreOffset(int outer, int inner) noexcept;
 
 // The pointer position of a mouse message: the low and high words of lParam as signed 16-bit numbers
 // (negative left of or above the window, and on a second monitor).
 POINT MousePoint(LPARAM lParam) noexcept;
 
-// A system-colour reference becomes its current value; other colours lose their high byte.
-COLORREF TranslateColour(COLORREF colour) noexcept;
-
-// An off-screen 32-bpp surface of width x height that owns its bitmap (empty if a size is not positive
-// or the system refuses). It is gone, bitmap and all, when the owner goes.
-MemorySurface CreateMemoryDC(int width, int height);
-
-// FillRect of the box with a solid colour.
-void FillBox(HDC dc, const Box& box, COLORREF colour);
-// FrameRect: a one-pixel outline on the inner side of the box.
-void FrameBox(HDC dc, const Box& box, COLORREF colour);
 // DrawFocusRect of the box (an XOR: drawing it twice removes it).
 void FocusBox(HDC dc, const Box& box);
 // DrawTextW of the whole text in the box with the given format (usually kLabelFormat), in the

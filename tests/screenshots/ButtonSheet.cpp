@@ -9,7 +9,6 @@
 #include "controls/button/ButtonRender.h"
 #include "platform/CodePage.h"
 #include "platform/Gdi.h"
-#include "platform/GdiObjects.h"
 #include "support/Capture.h"
 #include "support/Canvas.h"
 #include "support/TestFolder.h"

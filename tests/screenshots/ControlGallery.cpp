@@ -11,7 +11,7 @@
 #include "SkinPictures.h"
 #include "platform/CodePage.h"
 #include "platform/Handles.h"
-#include "skin/Controls.h"
+#include "skin/ControlPainters.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/ForeignControls.h"
 #include "support/Capture.h"
@@ -118,7 +118,7 @@ bool ShootControlGallery(const std::wstring& folder) {
       {L"文本框", L"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 22, L"255.255.255.0", false, 0},
       {L"列表框", L"ListBox", WS_VSCROLL, WS_EX_CLIENTEDGE, 44, L"", false, 0},
       {L"数据列表", L"DataListWndClass", WS_BORDER, 0, 44, L"", false, 0},
-      {L"网格", L"ApexGridXYZ", WS_BORDER, 0, 44, L"", false, 0},
+      {L"网格", L"ApexGridOleDB32", WS_BORDER, 0, 44, L"", false, 0},
   };
   int height = kTop;
   for (const Row& row : rows) height += (row.height > 100 ? 22 : row.height) + kRowGap;

@@ -14,7 +14,7 @@ using namespace skin;
 
 // Enlarges the surface `scale` times, nearest neighbour, and writes it as a PNG.
 bool SaveEnlarged(const MemorySurface& surface, int scale, const std::wstring& folder, const wchar_t* name) {
-  const MemorySurface big = CreateMemoryDC(surface.width() * scale, surface.height() * scale);
+  const MemorySurface big = MemorySurface::Create(surface.width() * scale, surface.height() * scale);
   if (!big) return false;
   SetStretchBltMode(big.dc(), COLORONCOLOR);
   StretchBlt(big.dc(), 0, 0, big.width(), big.height(), surface.dc(), 0, 0, surface.width(), surface.height(), SRCCOPY);
@@ -53,7 +53,7 @@ bool ShootSkinBitmaps(const std::wstring& folder) {
       {skin.OptionSkin(), kOptionSkinWidth, kOptionSkinHeight},
       {skin.HeaderSkin(), kHeaderSkinWidth, kHeaderSkinHeight},
   };
-  MemorySurface raw = CreateMemoryDC(2 + 7 + 3 + 15 + 3 + 18 + 3 + 13 + 3 + 9 + 2, 2 + 84 + 2);
+  MemorySurface raw = MemorySurface::Create(2 + 7 + 3 + 15 + 3 + 18 + 3 + 13 + 3 + 9 + 2, 2 + 84 + 2);
   if (!raw) return false;
   FillBox(raw.dc(), {0, 0, raw.width(), raw.height()}, kBackdrop);
   int x = 2;
@@ -65,7 +65,7 @@ bool ShootSkinBitmaps(const std::wstring& folder) {
 
   // What the painters make of them on a white window: buttons in the four states at 75 x 23, drop
   // buttons, option discs with and without the dot, check boxes, header items.
-  MemorySurface used = CreateMemoryDC(4 + 4 * 79, 4 + 23 + 6 + 19 + 6 + 13 + 6 + 20 + 4);
+  MemorySurface used = MemorySurface::Create(4 + 4 * 79, 4 + 23 + 6 + 19 + 6 + 13 + 6 + 20 + 4);
   if (!used) return false;
   FillBox(used.dc(), {0, 0, used.width(), used.height()}, kWhite);
   for (int state = kNormal; state <= kDisabled; ++state) {

@@ -11,7 +11,6 @@
 #include "controls/button/Zivududi.h"
 #include "platform/Subclass.h"
 #include "skin/MSkinner.h"
-#include "skin/Routing.h"
 #include "skin/SkinFixture.h"
 #include "skin/SkinProps.h"
 #include "support/Pump.h"
@@ -120,6 +119,22 @@ TEST_F(SkinTreeTest, DestroyingTheFormLeavesNothingBehindAndALaterSkinFormBuilds
     EXPECT_FALSE(seen.region);
     EXPECT_FALSE(seen.timer);
   }
+}
+
+// A hook above the skin that keeps WM_DESTROY to itself: the skin still lets go, at WM_NCDESTROY.
+TEST_F(SkinTreeTest, AHookThatSwallowsDestroyLeavesNothingBehind) {
+  long objects = 0;
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) objects = GdiObjectCount();
+    members_.clear();
+    Build();
+    ASSERT_EQ(SkinForm(form_), 1);
+    const auto swallow = [](const WindowMessage& m, const NextProcedure& next) { return m.message == WM_DESTROY ? 0 : next(); };
+    for (HWND window : {form_, members_[0], inFrame_}) AddProcSubclass(window, L"SWALLOW", swallow);
+    DestroyWindow(form_);
+    form_ = NewForm();
+  }
+  EXPECT_EQ(GdiObjectCount(), objects);  // and TearDown finds nothing attached, no skin bitmaps
 }
 
 TEST_F(SkinWindowTest, WindowsOfOtherThreadsAreNeverAttached) {

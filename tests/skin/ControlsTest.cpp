@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "skin/Controls.h"
+#include "skin/ControlPainters.h"
 #include "skin/MSkinner.h"
-#include "skin/SkinFixture.h"
 #include "skin/ForeignControls.h"
+#include "skin/SkinFixture.h"
 #include "support/Messages.h"
 #include "support/Pump.h"
 
@@ -24,7 +24,7 @@ constexpr const wchar_t* kHostClass = L"QuilnetSkinHost";
 class ControlsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_TRUE(skin::test::RegisterForeignClasses());
+    RegisterSkinClasses();
     WNDCLASSEXW host{sizeof host};
     host.lpfnWndProc = DefWindowProcW;
     host.hInstance = GetModuleHandleW(nullptr);
@@ -191,7 +191,7 @@ TEST_F(ControlsTest, SunkenEdgesAndListBordersBecomeOneFlatPixel) {
       {L"ComboBox", CBS_DROPDOWNLIST, 0, false, kDisabledBorderColour, 1},
       {L"ThunderRT6DriveListBox", CBS_DROPDOWNLIST, 0, true, kBorderColour, 1},
       {L"DataListWndClass", WS_BORDER, 0, true, kBorderColour, 1},
-      {L"ApexGridXYZ", WS_BORDER, 0, false, kDisabledBorderColour, 0},
+      {L"ApexGridOleDB32", WS_BORDER, 0, false, kDisabledBorderColour, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.className << " style " << std::hex << c.style << " ex " << c.exStyle

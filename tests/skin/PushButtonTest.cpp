@@ -1,4 +1,6 @@
 // Skinned push buttons on the screen: state images, rounded corners, the fade, and no leak.
+#include <memory>
+
 #include "platform/Gdi.h"
 #include "skin/MSkinner.h"
 #include "skin/PushButton.h"
@@ -68,7 +70,7 @@ TEST_F(SkinButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
     EXPECT_EQ(Prop(kTimerId), 0) << "a paint ends the fade";
   }
   // Clipped to a rectangle with 3 x 3 rounded corners of the window's size.
-  const UniqueRegion region = MakeRoundRegion(1, 1, 0);
+  const UniqueRegion region = MakeRectRegion(0, 0, 1, 1);
   ASSERT_EQ(GetWindowRgn(button_, region.get()), COMPLEXREGION);
   RECT box{};
   GetRgnBox(region.get(), &box);
@@ -77,6 +79,56 @@ TEST_F(SkinButtonTest, EachStateShowsItsTileCaptionAndRoundedCorners) {
     EXPECT_FALSE(PtInRegion(region.get(), corner.x, corner.y)) << corner.x << "," << corner.y;
   }
   EXPECT_TRUE(PtInRegion(region.get(), 1, 1));
+}
+
+// Each step from where the one before left the button, as its properties and the screen show it.
+TEST_F(SkinButtonTest, SpaceLeaveResizeAndDisabledAtAttachmentFollowTheirTransitions) {
+  const struct Step { const char* name; UINT message; WPARAM wParam; int state; bool fading; } steps[] = {
+      {"space down", WM_KEYDOWN, VK_SPACE, kPressed, false}, {"other key up", WM_KEYUP, 'A', kPressed, false},
+      {"space up", WM_KEYUP, VK_SPACE, kNormal, true},       {"pointer in", WM_MOUSEMOVE, 0, kHot, true},
+      {"pointer leaves", WM_MOUSELEAVE, 0, kNormal, true}};
+  for (const Step& s : steps) {
+    SendMessageW(button_, s.message, s.wParam, 0);
+    EXPECT_EQ(Prop(kOldState) * 10 + (Prop(kTimerId) != 0), s.state * 10 + s.fading) << s.name;
+    EXPECT_EQ(Prop(kAlphaLevel) * 10 + Prop(kMouseFlag), s.message == WM_MOUSEMOVE) << s.name;
+  }
+  // A new size: new images and region, corners rounded at the new size.
+  SetWindowPos(button_, nullptr, 0, 0, 90, 30, SWP_NOMOVE | SWP_NOZORDER);
+  const UniqueRegion region = MakeRectRegion(0, 0, 1, 1);
+  GetWindowRgn(button_, region.get());
+  EXPECT_TRUE(PtInRegion(region.get(), 89, 15) && !PtInRegion(region.get(), 89, 29));
+  Repaint();
+  EXPECT_EQ(ScreenAt(button_, 89, 15), 0xD58F1Bu);
+
+  const HWND disabled = Child(form_, L"Button", BS_PUSHBUTTON | WS_DISABLED, 10, 50, kW, kH, L"取消");
+  ASSERT_EQ(AttachWindow(disabled), 1);
+  RedrawWindow(disabled, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(ReadProp(disabled, kOldState) == kDisabled && ScreenAt(disabled, 0, kH / 2) == 0xE8C387u, true);
+}
+
+// A copy of the button's picture is what its paint shows, enabled or not; without a font of its own its
+// caption is in the surface's font.
+TEST_F(SkinButtonTest, PrintClientShowsThePaintedPictureAndNoFontMeansTheSurfacesOwn) {
+  for (const BOOL enabled : {TRUE, FALSE}) {
+    EnableWindow(button_, enabled);
+    Repaint();
+    Canvas printed(kW, kH);
+    SendMessageW(button_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.dc()), PRF_CLIENT);
+    for (int y = 1; y < kH - 1; ++y) {
+      for (int x = 1; x < kW - 1; ++x) ASSERT_EQ(printed.At(x, y), ScreenAt(button_, x, y)) << x << "," << y;
+    }
+  }
+  const auto image = [&](HFONT font) {
+    const HWND other = Child(form_, L"Button", BS_PUSHBUTTON, 10, 40, kW, kH, L"确定");
+    SendMessageW(other, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(AttachWindow(other), 1);
+    auto canvas = std::make_unique<Canvas>(kW, kH);
+    BitBlt(canvas->dc(), 0, 0, kW, kH, reinterpret_cast<HDC>(ReadProp(other, StateDcName(kNormal))), 0, 0, SRCCOPY);
+    return canvas;
+  };
+  const auto none = image(nullptr), system = image(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
+  EXPECT_TRUE(none->SameAs(*system));
+  EXPECT_FALSE(none->SameAs(*image(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)))));
 }
 
 TEST_F(SkinButtonTest, OtherButtonTypesKeepTheirOwnPainting) {

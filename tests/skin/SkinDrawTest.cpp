@@ -201,8 +201,8 @@ TEST_F(SkinTest, NothingIsDrawnForEmptyBoxesOrMissingContexts) {
   DrawNineGrid(target.dc(), {0, 0, 10, 10}, nullptr, ButtonTile(0), kButtonMargins);
   DrawTransparent(target.dc(), {0, 0, 10, 10}, nullptr, 0, 0, kKeyColour);
   ExpectUntouchedOutside(target, {});
-  EXPECT_FALSE(CreateMemoryDC(0, 4));
-  EXPECT_FALSE(CreateMemoryDC(4, -1));
+  EXPECT_FALSE(MemorySurface::Create(0, 4));
+  EXPECT_FALSE(MemorySurface::Create(4, -1));
 }
 
 TEST(SkinWindows, BoxAndBorderComeFromTheOuterAndClientRectangles) {
@@ -259,7 +259,7 @@ TEST_F(SkinTest, NoPrimitiveLeavesAnObjectBehind) {
       {"DrawNineGrid", [&] { DrawNineGrid(target.dc(), {0, 0, 75, 23}, skin_.ButtonSkin(), ButtonTile(1), kButtonMargins); }},
       {"DrawNineGrid keyed", [&] { DrawNineGrid(target.dc(), {0, 0, 13, 13}, skin_.OptionSkin(), OptionTile(2), kOptionMargins, kKeyColour); }},
       {"DrawTransparent", [&] { DrawTransparent(target.dc(), {2, 2, 9, 8}, skin_.GlyphSkin(), 0, 0, kKeyColour); }},
-      {"CreateMemoryDC", [&] { MemorySurface s = CreateMemoryDC(75, 23); s = CreateMemoryDC(5, 5); }},
+      {"MemorySurface", [&] { MemorySurface s = MemorySurface::Create(75, 23); s = MemorySurface::Create(5, 5); }},
       {"BuildSkinBitmaps", [&] { SkinSurfaces s = BuildSkinBitmaps(); s = BuildSkinBitmaps(); }},
   };
   for (const auto& [name, step] : work) {

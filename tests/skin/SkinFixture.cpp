@@ -6,23 +6,12 @@
 
 #include "platform/Gdi.h"
 #include "platform/Subclass.h"
+#include "skin/ForeignControls.h"
 #include "skin/MSkinner.h"
 #include "skin/PushButton.h"
-#include "skin/Routing.h"
 
 namespace quilnet::skin::test {
 namespace {
-
-// Our names for the families' classes (in the mixed case their programs register them in) over the
-// standard controls that stand in for them.
-constexpr const wchar_t* kSuperclasses[][2] = {
-    {L"ThunderRT6FormDC", nullptr},           {L"ThunderRT6CommandButton", L"Button"},
-    {L"ThunderRT6ComboBox", L"ComboBox"},     {L"ThunderRT6DriveListBox", L"ComboBox"},
-    {L"ThunderRT6CheckBox", L"Button"},       {L"ThunderRT6OptionButton", L"Button"},
-    {L"MSVB_Lib_Header", WC_HEADERW},         {L"ProgressBar20WndClass", PROGRESS_CLASSW},
-    {L"DataListWndClass", L"ListBox"},        {L"ApexGridOleDB32", L"ListBox"},
-    {L"ThunderRT6TextBox", L"Edit"},          {L"ThunderRT6Frame", nullptr},
-};
 
 std::map<ATOM, WNDPROC>& BaseProcedures() {
   static std::map<ATOM, WNDPROC> procs;
@@ -50,32 +39,12 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (message == WM_DESTROY) {
     Destroyed seen{window, GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RecordingProc), {}};
     seen.props = SkinPropsOf(window, true);
-    const UniqueRegion probe = MakeRoundRegion(1, 1, 0);
+    const UniqueRegion probe = MakeRectRegion(0, 0, 1, 1);
     seen.region = GetWindowRgn(window, probe.get()) != ERROR;
     seen.timer = KillTimer(window, kFadeTimerId);
     SkinWindowTest::destroyed.push_back(seen);
   }
   return base ? CallWindowProcW(base, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterClasses() {
-  static const bool once = [] {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    for (const auto& [name, base] : kSuperclasses) {
-      WNDCLASSEXW wc{sizeof wc};
-      if (base) GetClassInfoExW(nullptr, base, &wc);
-      const WNDPROC baseProc = base ? wc.lpfnWndProc : nullptr;
-      wc.cbSize = sizeof wc;
-      wc.lpfnWndProc = RecordingProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = name;
-      if (!base) wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-      BaseProcedures()[RegisterClassExW(&wc)] = baseProc;
-    }
-    return true;
-  }();
-  static_cast<void>(once);
 }
 
 }  // namespace
@@ -96,8 +65,10 @@ Destroyed* SkinWindowTest::DestroyedOf(HWND window) {
   return nullptr;
 }
 
+void RegisterSkinClasses() { ASSERT_TRUE(RegisterForeignClasses(RecordingProc, &BaseProcedures())); }
+
 void SkinWindowTest::SetUp() {
-  RegisterClasses();
+  RegisterSkinClasses();
   destroyed.clear();
   liveStates_ = LiveSubclassStates();
   form_ = NewForm();

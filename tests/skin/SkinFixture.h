@@ -53,6 +53,9 @@ struct Destroyed {
   bool timer;                      // the fade timer was still running
 };
 
+// The other runtimes' classes of ForeignControls.h, each recording its window as WM_DESTROY reaches it.
+void RegisterSkinClasses();
+
 // A skinned window tree on real controls. Families whose classes are not standard ones are made by
 // superclassing standard controls under those names; every class here records its window's state as
 // WM_DESTROY reaches its own procedure.

@@ -76,6 +76,10 @@ TEST_F(Form1Test, AfterStartupTheWindowIsCompactWithTheFirstAdapterShown) {
   EXPECT_EQ(form->Text(L"Text26"), kScriptTemplate);
   EXPECT_FALSE(IsWindowVisible(Ctl(L"Text25")));
   EXPECT_FALSE(IsWindowVisible(Ctl(L"Text26")));
+  int unskinned = !GetPropW(hwnd(), L"PROCADDR");  // start-up step 10: the skin on the window and every control
+  EnumChildWindows(hwnd(), [](HWND child, LPARAM n) { return *reinterpret_cast<int*>(n) += !GetPropW(child, L"PROCADDR"), TRUE; },
+                   reinterpret_cast<LPARAM>(&unskinned));
+  EXPECT_EQ(unskinned, 0);
 
   Pick(L"Combo1", 1);
   EXPECT_EQ(form->Text(L"Text27"), L"10.20.30.40");

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/button/ButtonPrimitives.h"
-#include "platform/GdiObjects.h"
+#include "platform/Gdi.h"
 #include "platform/MsImg.h"
 
 namespace quilnet::button {
@@ -151,7 +151,7 @@ void DrawGrayPicture(HDC dc, const ButtonPicture& picture, int x, int y, int w, 
     std::optional<Pixels24> colour = Read24(dc, picture.bitmap);
     if (!colour) return;
     MakeGray(*colour);
-    Fill(dc, kBlack, RECT{x, y, x + w, y + h});
+    FillBox(dc, {x, y, w, h}, kBlack);
     Put(dc, x, y, w, h, *colour, SRCPAINT);
     return;
   }

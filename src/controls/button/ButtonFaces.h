@@ -21,9 +21,6 @@ struct Face {
   void FocusRect(const RECT& rect, bool needsRunMode) const;
 };
 
-// Whole pixels from a fraction, halves to even.
-int RoundHalfEven(double value);
-
 // Draws the look's style in the look's state; a style outside 0..15 draws nothing.
 void DrawFace(Face& face);
 void DrawGlossyRounded(Face& face);

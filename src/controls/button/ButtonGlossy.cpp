@@ -49,6 +49,7 @@ constexpr Gloss kGloss[] = {
      {0xF0E2D4, 0x784C24, 0xAE7A4A, 0xDEB48A, 0xD8AA7E, 0xD4A476, 0xD0A070, 0xCE9D6C, 0xCC9B6A, 0xCC9B6A, 0xCC9B6A}},
 };
 
+// Halves round up here, unlike MixColour: the corners' look was tuned with it.
 Colour Blend(Colour a, Colour b, double weightOfB) {
   Colour out = 0;
   for (int shift = 0; shift <= 16; shift += 8) {
@@ -89,7 +90,7 @@ void DrawGlossyRounded(Face& f) {
   if (state < Normal || state > Down) return;
   const Gloss& gloss = kGloss[state];
 
-  Fill(f.dc, gloss.fill, RECT{4, 4, lw - 4, lh - 4});
+  FillBox(f.dc, {4, 4, lw - 8, lh - 8}, gloss.fill);
   // Only the pixels the window's own shape keeps.
   const UniqueRegion outline = MakeShapeRegion(ShapeOfStyle(GlossyRounded), lw, lh);
   // A row of a corner is inside from its first inside pixel on, the shape being convex.

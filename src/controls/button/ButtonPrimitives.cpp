@@ -1,15 +1,11 @@
 #include "controls/button/ButtonPrimitives.h"
 
-#include <ole2.h>
-#include <olectl.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "platform/Gdi.h"
-#include "platform/GdiObjects.h"
 
 namespace quilnet::button {
 namespace {
@@ -24,30 +20,14 @@ Colour Rgb(int r, int g, int b) {
 int ShiftChannel(int channel, float amount) {
   // Single precision throughout, so a shift that lands on a half rounds the way the stored amount says.
   const float moved = static_cast<float>(channel) + amount * 255.0f;
-  return std::clamp(static_cast<int>(std::nearbyint(moved)), 0, 255);
-}
-
-int MixChannel(int a, int b) {
-  const int sum = a + b;
-  const int half = sum / 2;
-  return (sum % 2 != 0 && half % 2 != 0) ? half + 1 : half;
+  return std::clamp(RoundHalfEven(moved), 0, 255);
 }
 
 }  // namespace
 
-Colour TranslateColour(Colour colour) {
-  COLORREF rgb = 0;
-  return SUCCEEDED(OleTranslateColor(colour, nullptr, &rgb)) ? rgb : kUntranslatable;
-}
-
 Colour ShiftColour(Colour colour, float amount) {
   const Colour c = TranslateColour(colour);
   return Rgb(ShiftChannel(Red(c), amount), ShiftChannel(Green(c), amount), ShiftChannel(Blue(c), amount));
-}
-
-Colour MixColour(Colour a, Colour b) {
-  const Colour x = TranslateColour(a), y = TranslateColour(b);
-  return Rgb(MixChannel(Red(x), Red(y)), MixChannel(Green(x), Green(y)), MixChannel(Blue(x), Blue(y)));
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour) {
@@ -55,17 +35,6 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour) {
   const Selection select(dc, pen.get());
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
-}
-
-void Frame(HDC dc, int x, int y, int w, int h, Colour colour) {
-  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
-  const RECT rect{x, y, x + w, y + h};
-  FrameRect(dc, &rect, brush.get());
-}
-
-void Fill(HDC dc, Colour colour, const RECT& rect) {
-  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
-  FillRect(dc, &rect, brush.get());
 }
 
 void CornerDots(HDC dc, int width, int height, Colour colour) {

@@ -1,29 +1,22 @@
 #pragma once
-// The drawing steps every button face is made of. Each takes colours as the control stores them
-// (system-colour references included) and creates and deletes its own pen or brush.
+// The drawing steps every button face is made of, beside the shared ones of platform/Gdi.h. Each takes
+// colours as the control stores them (system-colour references included) and creates and deletes its
+// own pen or brush.
 #include <windows.h>
 
 #include "controls/button/ButtonLook.h"
+#include "platform/Gdi.h"
 
 namespace quilnet::button {
 
 inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kBlack = 0x000000;
-// What a colour that cannot be translated becomes (and is drawn with).
-inline constexpr Colour kUntranslatable = 0xFFFFFFFF;
 
-// A system-colour reference becomes its current RGB value; plain colours stay as they are.
-Colour TranslateColour(Colour colour);
 // Each channel moved by amount × 255 (amount from −1 to 1), rounded halves to even, kept within 0..255.
 Colour ShiftColour(Colour colour, float amount);
-// Each channel the mean of the two, rounded halves to even.
-Colour MixColour(Colour a, Colour b);
 
 // A one-pixel line from (x1, y1) up to, but not including, (x2, y2).
 void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour);
-// The one-pixel outline of the rectangle at (x, y) of size w × h.
-void Frame(HDC dc, int x, int y, int w, int h, Colour colour);
-void Fill(HDC dc, Colour colour, const RECT& rect);
 // The four pixels one in from each corner of a width × height surface.
 void CornerDots(HDC dc, int width, int height, Colour colour);
 

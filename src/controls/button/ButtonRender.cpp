@@ -30,7 +30,7 @@ void Redraw(HDC dc, int width, int height, ButtonLook& look, DrawMemory& memory)
   if (style == ContainerShade || style == SolidBlue || style == GlossyRounded) {
     look.surfaceBackColor = look.ambientBackColor;
   }
-  Fill(dc, look.surfaceBackColor, RECT{0, 0, width, height});
+  FillBox(dc, {0, 0, width, height}, look.surfaceBackColor);
 
   const bool checked = look.checkBoxMode && look.value;
   if (checked && style != Raised3D && style != ContainerShade && style != FaceGradient) look.buttonState = Down;

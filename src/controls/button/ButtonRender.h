@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "controls/button/ButtonLook.h"
-#include "platform/GdiObjects.h"
+#include "platform/Gdi.h"
 
 namespace quilnet::button {
 

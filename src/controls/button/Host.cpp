@@ -27,12 +27,6 @@ std::optional<std::int64_t> Number(const PropertyBag::Value* value) {
 
 }  // namespace
 
-Colour RgbOf(Colour colour) {
-  COLORREF rgb = 0;
-  if (FAILED(OleTranslateColor(colour, nullptr, &rgb))) return 0xFFFFFFFFu;
-  return rgb;
-}
-
 int FontObject::Subscribe(std::function<void()> changed) {
   listeners_.emplace_back(nextToken_, std::move(changed));
   return nextToken_++;

@@ -20,10 +20,6 @@
 
 namespace quilnet::button {
 
-// A colour's RGB value: system-colour references become the current system colour; -1 when the value
-// is neither.
-Colour RgbOf(Colour colour);
-
 // A font as it is stored: face, size in points, character set, weight and the three decorations.
 struct FontDesc {
   std::wstring name = L"Tahoma";

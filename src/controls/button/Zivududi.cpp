@@ -186,8 +186,8 @@ void Zivududi::OnResize() {
 void Zivududi::ApplyStyleDefaults(int style) {
   if (style < 0 || style >= static_cast<int>(std::size(kStyleDefaults))) return;
   const StyleDefaults& d = kStyleDefaults[style];
-  look_.backColor = RgbOf(d.back);
-  look_.foreColor = RgbOf(d.fore);
+  look_.backColor = TranslateColour(d.back);
+  look_.foreColor = TranslateColour(d.fore);
   look_.showFocusRect = d.showFocusRect;
 }
 
@@ -369,7 +369,7 @@ void Zivududi::ReadProperties(const PropertyBag& bag) {
   look_.showFocusRect = bag.ReadBool(L"ShowFocusRect", false);
   KeepFont(std::make_shared<FontObject>(bag.ReadFont(L"Font", ambient.font)));
   surface_.SetFont(font_->Desc());
-  look_.backColor = bag.ReadColour(L"BackColor", RgbOf(kButtonFace));
+  look_.backColor = bag.ReadColour(L"BackColor", TranslateColour(kButtonFace));
   look_.enabled = bag.ReadBool(L"Enabled", true);
   loading_ = true;
   SetWindowTextW(hwnd(), bag.ReadText(L"Caption", kReadCaptionDefault).c_str());
@@ -386,7 +386,7 @@ void Zivududi::ReadProperties(const PropertyBag& bag) {
   look_.checkBoxMode = bag.ReadBool(L"CheckBoxMode", false);
   look_.pictureAlign = bag.ReadInt(L"PictureAlign", LeftOfCaption);
   look_.captionAlign = bag.ReadInt(L"CaptionAlign", Center);
-  look_.foreColor = bag.ReadColour(L"ForeColor", RgbOf(kButtonText));
+  look_.foreColor = bag.ReadColour(L"ForeColor", TranslateColour(kButtonText));
 
   surface_.ForeColor = look_.foreColor;
   surface_.SetEnabled(look_.enabled);
@@ -416,9 +416,9 @@ void Zivududi::WriteProperties(PropertyBag& bag) const {
   bag.Write(L"ShowFocusRect", Bool(look_.showFocusRect), Bool(false));
   bag.Write(L"Enabled", Bool(look_.enabled), Bool(true));
   bag.Write(L"Font", font, ambient.font);
-  bag.Write(L"BackColor", Rgb(look_.backColor), Rgb(RgbOf(kButtonFace)));
+  bag.Write(L"BackColor", Rgb(look_.backColor), Rgb(TranslateColour(kButtonFace)));
   bag.Write(L"Caption", Text(look_.caption), Text(kWriteCaptionDefault));
-  bag.Write(L"ForeColor", Rgb(look_.foreColor), Rgb(RgbOf(kButtonText)));
+  bag.Write(L"ForeColor", Rgb(look_.foreColor), Rgb(TranslateColour(kButtonText)));
   bag.Write(L"CheckBoxMode", Bool(look_.checkBoxMode), Bool(false));
   bag.Write(L"Value", Bool(look_.value), Bool(false));
   bag.Write(L"MousePointer", Int(surface_.MousePointer), Int(0));

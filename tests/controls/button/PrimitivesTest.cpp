@@ -36,8 +36,8 @@ TEST(ButtonColours, MixRoundsHalvesToEven) {
 TEST(ButtonColours, SystemColoursAreTranslatedAndBadOnesBecomeMinusOne) {
   EXPECT_EQ(TranslateColour(kButtonFace), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(ShiftColour(kGrayText, 0), GetSysColor(COLOR_GRAYTEXT));
-  EXPECT_EQ(TranslateColour(0x7F000000), kUntranslatable);
-  EXPECT_EQ(TranslateColour(0x800000FF), kUntranslatable);
+  EXPECT_EQ(TranslateColour(0x7F000000), CLR_INVALID);
+  EXPECT_EQ(TranslateColour(0x800000FF), CLR_INVALID);
 }
 
 // Red only: 0 → 200 over three steps is 0, 66, 133, 200 (truncated, not rounded).
@@ -88,7 +88,7 @@ TEST(ButtonPrimitives, LineLeavesItsEndPointAndFrameItsInside) {
   Line(canvas.dc(), 1, 1, 5, 1, 0x0000FF);
   EXPECT_EQ(canvas.At(4, 1), 0x0000FFu);
   EXPECT_EQ(canvas.At(5, 1), kSentinel);
-  Frame(canvas.dc(), 2, 3, 4, 5, 0x00FF00);
+  FrameBox(canvas.dc(), {2, 3, 4, 5}, 0x00FF00);
   EXPECT_EQ(canvas.At(2, 3), 0x00FF00u);
   EXPECT_EQ(canvas.At(5, 7), 0x00FF00u);
   EXPECT_EQ(canvas.At(3, 4), kSentinel);

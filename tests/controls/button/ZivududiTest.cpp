@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controls/button/Zivududi.h"
+#include "platform/Gdi.h"
 #include "platform/Subclass.h"
 #include "support/Canvas.h"
 #include "support/DebugTrace.h"
@@ -166,8 +167,8 @@ TEST_F(ButtonTest, ReadingMissingKeysGivesTheReadingDefaults) {
   EXPECT_EQ(b.ButtonStyle(), RaisedSoft);
   EXPECT_FALSE(b.ShowFocusRect());
   EXPECT_EQ(b.Caption(), L"zivududi");
-  EXPECT_EQ(b.BackColor(), RgbOf(kButtonFace));
-  EXPECT_EQ(b.ForeColor(), RgbOf(kButtonText));
+  EXPECT_EQ(b.BackColor(), TranslateColour(kButtonFace));
+  EXPECT_EQ(b.ForeColor(), TranslateColour(kButtonText));
   EXPECT_EQ(b.MaskColor(), 0xE0E0E0u);
   EXPECT_EQ(b.PictureAlign(), LeftOfCaption);
   EXPECT_EQ(b.CaptionAlign(), Center);
