@@ -1,7 +1,9 @@
 // Stands in for netsh.exe: records the arguments it was given and exits with a chosen code.
-//   QUILNET_NETSH_LOG   file to which one line is appended per run: the arguments, tab-separated, UTF-8
-//   QUILNET_NETSH_EXIT  exit code (0 when unset)
-//   QUILNET_NETSH_HOLD  file: while it exists, the stand-in keeps running
+//   QUILNET_NETSH_LOG      file to which one line is appended per run: the arguments, tab-separated, UTF-8
+//   QUILNET_NETSH_EXIT     exit code (0 when unset)
+//   QUILNET_NETSH_HOLD     file: while it exists, the stand-in keeps running
+//   QUILNET_NETSH_LISTING  file whose bytes `interface show interface` prints, as they are: the listing in
+//                          the console's code page (a file, as Wine garbles non-ASCII arguments)
 // The arguments are split as every Windows program's runtime splits them, so the record shows what
 // netsh would see.
 #include <windows.h>
@@ -16,6 +18,17 @@ std::wstring Variable(const wchar_t* name) {
   wchar_t value[32768];
   const DWORD n = GetEnvironmentVariableW(name, value, 32768);
   return n > 0 && n < 32768 ? std::wstring(value, n) : std::wstring();
+}
+
+void PrintFile(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  char chunk[4096];
+  DWORD got = 0, written = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), chunk, got, &written, nullptr);
+  }
+  CloseHandle(file);
 }
 
 void Append(const std::wstring& path, const std::wstring& line) {
@@ -49,6 +62,7 @@ int main() {
   if (!log.empty()) Append(log, line + L"\n");
   const std::wstring hold = Variable(L"QUILNET_NETSH_HOLD");
   while (!hold.empty() && GetFileAttributesW(hold.c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(20);
+  if (_wcsicmp(line.c_str(), L"interface\tshow\tinterface") == 0) PrintFile(Variable(L"QUILNET_NETSH_LISTING"));
   const std::wstring code = Variable(L"QUILNET_NETSH_EXIT");
   return code.empty() ? 0 : _wtoi(code.c_str());
 }

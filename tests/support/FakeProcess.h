@@ -32,6 +32,11 @@ class RecordingStarter final : public ProcessStarter {
     return UniqueHandle(copy);
   }
 
+  // Recorded and handed out as above, in no job.
+  JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder) override {
+    return JobProcess(StartHidden(commandLine, currentFolder), {}, {});
+  }
+
   std::optional<DWORD> ExitCode(HANDLE process) override {
     if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) return std::nullopt;
     // The newest first: a handle value can come again once the program has closed the old one.
