@@ -4,6 +4,7 @@
 //   QUILNET_NETSH_HOLD     file: while it exists, the stand-in keeps running
 //   QUILNET_NETSH_LISTING  file whose bytes `interface show interface` prints, as they are: the listing in
 //                          the console's code page (a file, as Wine garbles non-ASCII arguments)
+// Run from anywhere but the system folder, it is a plant: it leaves "<its own path>.ran" and does no more.
 // The arguments are split as every Windows program's runtime splits them, so the record shows what
 // netsh would see.
 #include <windows.h>
@@ -53,6 +54,14 @@ void Append(const std::wstring& path, const std::wstring& line) {
 }  // namespace
 
 int main() {
+  wchar_t self[MAX_PATH], system[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const UINT s = GetSystemDirectoryW(system, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH - 4 || s == 0 || _wcsnicmp(self, system, s) != 0 || self[s] != L'\\') {
+    const std::wstring ran = std::wstring(self, n) + L".ran";
+    CloseHandle(CreateFileW(ran.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return 0;
+  }
   int count = 0;
   wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
   std::wstring line;

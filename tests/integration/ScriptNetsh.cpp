@@ -22,9 +22,7 @@ using test::Language;
 
 class ScriptNetshTest : public test::WindowTest {
  protected:
-  void SetUp() override {
-    SetEnvironmentVariableW(L"QUILNET_NETSH_LISTING", folder.File(L"listing.txt").c_str());
-  }
+  void SetUp() override { SetEnvironmentVariableW(L"QUILNET_NETSH_LISTING", folder.File(L"listing.txt").c_str()); }
   void TearDown() override { SetEnvironmentVariableW(L"QUILNET_NETSH_LISTING", nullptr); }
   // What a run would leave: "<name>.ran" beside whatever ran.
   Names Ran() const {
@@ -39,9 +37,9 @@ class ScriptNetshTest : public test::WindowTest {
 };
 
 TEST_F(ScriptNetshTest, TheListHoldsExactlyTheNamesOfEachListingAndNothingBesideTheScriptRuns) {
-  const char* planted = std::getenv("QUILNET_PLANTED_PROGRAM");
-  ASSERT_TRUE(planted && *planted) << "run through dhcp-netsh.sh";
-  const std::wstring program = test::WindowsPath(FromCodePage(planted, CP_UTF8));
+  const char* standIn = std::getenv("QUILNET_NETSH_STAND_IN");
+  ASSERT_TRUE(standIn && *standIn) << "run through dhcp-netsh.sh";
+  const std::wstring program = test::WindowsPath(FromCodePage(standIn, CP_UTF8));
   // Where cmd looks first for a program named without its folder, and what Wine's cmd starts by name.
   for (const wchar_t* name : {L"netsh.exe", L"cmd.exe", L"more.com"}) {
     ASSERT_TRUE(CopyFileW(program.c_str(), folder.File(name).c_str(), FALSE));

@@ -16,14 +16,10 @@ inline std::string InterfaceListing(const std::vector<std::wstring>& names, Lang
   std::wstring text = chinese ? L"\r\n管理员状态     状态           类型             接口名称\r\n"
                               : L"\r\nAdmin State    State          Type             Interface Name\r\n";
   text += std::wstring(73, L'-') + L"\r\n";
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (chinese) {
-      text += i % 2 ? L"已禁用         已断开连接     专用             " : L"已启用         已连接         专用             ";
-    } else {
-      text += i % 2 ? L"Disabled       Disconnected   Dedicated        " : L"Enabled        Connected      Dedicated        ";
-    }
-    text += names[i] + L"\r\n";
-  }
+  const wchar_t* states[2][2] = {{L"Enabled        Connected      Dedicated        ",
+                                  L"Disabled       Disconnected   Dedicated        "},
+                                 {L"已启用         已连接         专用             ", L"已禁用         已断开连接     专用             "}};
+  for (size_t i = 0; i < names.size(); ++i) text += states[chinese][i % 2] + names[i] + L"\r\n";
   return ToCodePage(text + L"\r\n", kGbk);
 }
 
