@@ -2,6 +2,15 @@
 
 namespace quilnet {
 
+ApplyRuns::~ApplyRuns() {
+  Stop();
+  if (!thread_.Finished(deadline_.ms) && deadline_.overdue) deadline_.overdue();
+}
+
+// Not ExitProcess: that would run the libraries' detach code while the switch's thread, stuck inside
+// WMI, may hold the locks it needs.
+void EndThisProcess() noexcept { TerminateProcess(GetCurrentProcess(), 1); }
+
 bool ApplyRuns::Start(HWND window, const std::wstring& caption, const std::wstring& adapter,
                       const AddressFields& fields) {
   {

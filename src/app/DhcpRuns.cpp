@@ -20,7 +20,9 @@ std::wstring DhcpRuns::Start(HWND window, const std::wstring& folder, const std:
   run.id = nextId_++;
   for (const std::wstring& line : *lines) {
     Command command;
-    command.process = starter_.StartHidden(line, folder);
+    CapturedProcess started = starter_.StartCapturing(line, folder);
+    command.process = std::move(started.process);
+    command.output = std::move(started.output);
     if (command.process) {
       command.watch =
           std::make_unique<ProcessWatch>(command.process.get(), window, message_, Which(run.id, run.commands.size()));
@@ -42,7 +44,9 @@ std::optional<std::wstring> DhcpRuns::Ended(WPARAM which) {
   if (run == runs_.end() || index >= run->commands.size() || !run->commands[index].running) return std::nullopt;
   Command& command = run->commands[index];
   command.running = false;
-  if (starter_.ExitCode(command.process.get()).value_or(1) != 0) run->failed = true;
+  // Its output is complete now that it has ended.
+  const std::wstring said = command.output ? ReadCapturedOutput(command.output.get()) : std::wstring();
+  if (!DhcpCommandSucceeded(starter_.ExitCode(command.process.get()), said)) run->failed = true;
   if (run->Running()) return std::nullopt;
   const std::wstring text = run->failed ? kDhcpFailed : kDhcpSucceeded;
   runs_.erase(run);

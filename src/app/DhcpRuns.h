@@ -1,6 +1,7 @@
 #pragma once
-// The DHCP button's runs. Each run starts the two netsh commands and reports once both have ended;
-// meanwhile the window goes on handling messages, and each process's end arrives as a message.
+// The DHCP button's runs. Each run starts the two netsh commands and reports once both have ended, from
+// their exit codes and what they said; meanwhile the window goes on handling messages, and each
+// process's end arrives as a message.
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ class DhcpRuns {
  private:
   struct Command {
     UniqueHandle process;  // before the watch, which must go first
+    UniqueHandle output;   // what it says, read once it has ended
     std::unique_ptr<ProcessWatch> watch;
     bool running = false;
   };

@@ -63,11 +63,27 @@ void FitComboField(HWND combo, int height) {
   }
 }
 
+std::vector<std::wstring> ComboEntries(HWND combo) {
+  std::vector<std::wstring> entries;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    if (length < 0) continue;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+    entries.push_back(std::move(text));
+  }
+  return entries;
+}
+
 }  // namespace
 
-Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock)
+Form1::Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock,
+             ExitDeadline exitDeadline)
     : wmi_(wmi), starter_(starter), clock_(clock), folder_(std::move(folder)),
-      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded) {}
+      dhcpRuns_(starter, kDhcpCommandEnded), applies_(wmi, kApplyEnded, std::move(exitDeadline)),
+      watch_(wmi, kAdaptersChanged) {}
 
 Form1::~Form1() { Destroy(); }
 
@@ -274,6 +290,10 @@ void Form1::Load() {
     }
     if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
   });
+  // From here on the list and the boxes follow the adapters.
+  Try(L"watch adapters", [&] {
+    if (adapterWatch) watch_.Start(hwnd(), *adapterWatch);
+  });
   // 9: the compact size, height first.
   Try(L"compact size", [&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
   // 10: the skin, on the window and every control in it.
@@ -312,6 +332,40 @@ void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
 void Form1::OnCombo1Click() {
   const std::wstring description = Text(L"Combo1");
   adapters_.Select(description, *this);
+}
+
+// The adapters changed: the list follows them, the chosen adapter stays chosen (the first when it has
+// gone), and the boxes show the chosen one. What has not changed is not touched, so nothing repaints.
+void Form1::OnAdaptersChanged() {
+  std::optional<AdapterSnapshot> snapshot = watch_.Take();
+  const HWND combo = Control(L"Combo1");
+  if (!snapshot || !combo) return;
+  // A list that is open is under the user's hand: it changes once it has closed.
+  if (SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
+    watchHeld_ = true;
+    return;
+  }
+  std::vector<std::wstring> descriptions;
+  for (const AdapterState& adapter : *snapshot) descriptions.push_back(adapter.description);
+  if (descriptions != ComboEntries(combo)) {
+    const auto was = static_cast<size_t>(SendMessageW(combo, CB_GETCURSEL, 0, 0));  // CB_ERR: past the end
+    const std::wstring chosen = Text(L"Combo1");
+    size_t index = 0;
+    if (was < descriptions.size() && descriptions[was] == chosen) {
+      index = was;
+    } else if (const auto found = std::find(descriptions.begin(), descriptions.end(), chosen);
+               found != descriptions.end()) {
+      index = static_cast<size_t>(found - descriptions.begin());
+    }
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& description : descriptions) {
+      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description.c_str()));
+    }
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+  }
+  const AdapterState shown = StateOf(*snapshot, Text(L"Combo1"));
+  if (Text(L"Text27") != shown.address) ShowAddress(shown.address);
+  if (Text(L"Text28") != shown.mac) ShowPhysicalAddress(shown.mac);
 }
 
 void Form1::OnCommand3Click() {
@@ -442,6 +496,7 @@ void Form1::OnCommand(HWND control, int code) {
   if (!control) return;
   if (control == Control(L"Combo1")) {
     if (code == CBN_SELCHANGE) OnCombo1Click();
+    if (code == CBN_CLOSEUP && std::exchange(watchHeld_, false)) watch_.Refresh();
     return;
   }
   if (control == Control(L"Combo2")) {
@@ -477,7 +532,17 @@ void Form1::OnTimer(UINT_PTR id) {
 }
 
 LRESULT Form1::ColourControl(HDC dc) {
-  // Boxes and lists share the window's colour.
+  // Under a high-contrast theme the boxes take its colours: its window text (white under the dark
+  // themes) would not read on the light blue.
+  HIGHCONTRASTW contrast{sizeof contrast};
+  if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+      (contrast.dwFlags & HCF_HIGHCONTRASTON)) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  // Boxes and lists share the window's colour, and say their text colour too rather than inherit one.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, kFormColour);
   return reinterpret_cast<LRESULT>(background_.get());
 }
@@ -493,11 +558,21 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    // A switch has ended: the boxes show what it made of the adapter.
     case kDhcpCommandEnded:
-      if (const auto text = dhcpRuns_.Ended(wParam)) SetText(L"Label1", *text);
+      if (const auto text = dhcpRuns_.Ended(wParam)) {
+        SetText(L"Label1", *text);
+        watch_.Refresh();
+      }
       return 0;
     case kApplyEnded:
-      if (const auto text = applies_.Ended(wParam)) SetText(L"Label1", *text);
+      if (const auto text = applies_.Ended(wParam)) {
+        SetText(L"Label1", *text);
+        watch_.Refresh();
+      }
+      return 0;
+    case kAdaptersChanged:
+      Try(L"follow the adapters", [&] { OnAdaptersChanged(); });
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -509,6 +584,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       applies_.Stop();
+      watch_.Stop();
       KillTimer(hwnd(), kTmrCheck);
       KillTimer(hwnd(), kTimer2);
       Unload();

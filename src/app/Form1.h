@@ -2,10 +2,12 @@
 // The program's one window: its controls, the start-up sequence, shutdown and the handlers it routes.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/AdapterWatch.h"
 #include "app/ApplyRuns.h"
 #include "app/DhcpRuns.h"
 #include "app/Frame.h"
@@ -29,7 +31,9 @@ inline constexpr wchar_t kForm1Caption[] = L"Quilnet[网卡IP一键切换]";
 class Form1 final : public PaintedWindow, private AddressView {
  public:
   // `folder` is where the program's files lie: HQ.bat, network.txt, IP.ini. `clock` drives the clock label.
-  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock());
+  // `exitDeadline`: how long the window's end waits for a static switch in progress (see ApplyRuns).
+  Form1(Wmi& wmi, ProcessStarter& starter, std::wstring folder, const Clock& clock = TheSystemClock(),
+        ExitDeadline exitDeadline = {});
   ~Form1() override;
 
   // Creates the window, runs the start-up sequence, then shows it. False when no window could be made.
@@ -49,6 +53,9 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   // Called once the window is gone (the program ends there).
   std::function<void()> onClosed;
+  // How the adapters are watched while the window is open; nothing: not at all (for tests that count every
+  // WMI call). Read by Create.
+  std::optional<AdapterWatch::Timing> adapterWatch = AdapterWatch::Timing{};
 
   static constexpr UINT_PTR kTmrCheck = 1;
   static constexpr UINT_PTR kTimer2 = 2;
@@ -77,6 +84,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   void OnCommand(HWND control, int code);
   void OnTimer(UINT_PTR id);
   void OnCombo1Click();
+  void OnAdaptersChanged();
   void OnCombo2Click();
   void OnTmrCheck();
   void OnZivududi1Click();
@@ -112,6 +120,8 @@ class Form1 final : public PaintedWindow, private AddressView {
   bool namesRead_ = false;
   DhcpRuns dhcpRuns_;
   ApplyRuns applies_;
+  AdapterWatch watch_;
+  bool watchHeld_ = false;  // a snapshot came while Combo1 was open
   std::vector<Child> children_;
   Labels labels_;
   std::vector<std::unique_ptr<Frame>> frames_;

@@ -9,6 +9,8 @@ namespace {
 constexpr wchar_t kComputer[] = L".";
 const WmiQueryOptions kWql{L"WQL", kWbemFlagReturnImmediately};
 
+}  // namespace
+
 // Four dot-separated decimal parts of up to three digits, each at most 255: how WMI writes an IPv4 address.
 bool IsIPv4(const std::wstring& text) {
   int parts = 0, digits = 0, value = 0;
@@ -24,6 +26,8 @@ bool IsIPv4(const std::wstring& text) {
   }
   return parts == 4;
 }
+
+namespace {
 
 // Windows lists an adapter's IPv4 address first; Wine lists IPv6 first.
 std::wstring FirstIPv4(const WmiValue& value) {
@@ -80,6 +84,30 @@ void AdapterInventory::Select(const std::wstring& description, AddressView& view
   }
   view.ShowAddress(address);
   view.ShowPhysicalAddress(mac);
+}
+
+AdapterSnapshot TakeSnapshot(WmiService& service) {
+  AdapterSnapshot snapshot;
+  for (const auto& adapter : service.ExecQuery(kAdapterQuery, kWql)) {
+    AdapterState state;
+    bool named = false;
+    Try(L"read Description", [&] {
+      state.description = std::get<std::wstring>(adapter->Get(L"Description"));
+      named = true;
+    });
+    if (!named) continue;
+    Try(L"read IPAddress", [&] { state.address = FirstIPv4(adapter->Get(L"IPAddress")); });
+    Try(L"read MACAddress", [&] { state.mac = adapter->Item(L"Macaddress", 0); });
+    snapshot.push_back(std::move(state));
+  }
+  return snapshot;
+}
+
+AdapterState StateOf(const AdapterSnapshot& snapshot, const std::wstring& description) {
+  for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+    if (it->description == description) return *it;
+  }
+  return {};
 }
 
 }  // namespace quilnet

@@ -36,6 +36,25 @@ class AdapterInventory {
   WmiObjects lastResult_;
 };
 
+// One IP-enabled adapter as the window shows it: its description, first IPv4 address and MAC.
+struct AdapterState {
+  std::wstring description;
+  std::wstring address;
+  std::wstring mac;
+  bool operator==(const AdapterState&) const = default;
+};
+using AdapterSnapshot = std::vector<AdapterState>;
+
+// Every IP-enabled adapter, in the service's order, by the start-up query. A query that fails throws; a
+// value that cannot be read is empty, and an adapter whose description cannot be read is left out.
+AdapterSnapshot TakeSnapshot(WmiService& service);
+// What the boxes show for this description: the last adapter that has it, as the selection shows; empty
+// values when there is none.
+AdapterState StateOf(const AdapterSnapshot& snapshot, const std::wstring& description);
+
+// True for an IPv4 address written as WMI writes one (an IPv6 address or a prefix length is not).
+bool IsIPv4(const std::wstring& text);
+
 inline constexpr wchar_t kAdapterQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE";
 inline constexpr wchar_t kAdapterQueryOwn[] = L"Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
 inline constexpr wchar_t kDescriptionQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where Description=";

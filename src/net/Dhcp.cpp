@@ -16,4 +16,10 @@ std::optional<std::vector<std::wstring>> DhcpCommandLines(const std::wstring& ne
   };
 }
 
+bool DhcpCommandSucceeded(std::optional<unsigned long> exitCode, std::wstring_view output) {
+  if (!exitCode) return false;
+  return *exitCode == 0 || output.find(kAlreadyOnDhcp) != std::wstring_view::npos ||
+         output.find(kAlreadyOnDhcpChinese) != std::wstring_view::npos;
+}
+
 }  // namespace quilnet

@@ -178,6 +178,8 @@ class ComWmiObject final : public WmiObject {
     Invoke(object_.get(), name, DISPATCH_METHOD, std::move(args), result.get());
     const VARIANT& v = *result;
     if (v.vt == VT_NULL || v.vt == VT_EMPTY) throw WmiError(DISP_E_TYPEMISMATCH, Describe("no return value: ", name));
+    // A uint32 comes as VT_I4; should one come unsigned, 0x8004A024 must not overflow on the way.
+    if (v.vt == VT_UI4) return static_cast<long>(v.ulVal);
     Variant number;
     Check(VariantChangeType(number.get(), const_cast<VARIANT*>(&v), 0, VT_I4), "return value not a number: ", name);
     return static_cast<long>((*number).lVal);

@@ -116,9 +116,9 @@ UniqueFile WriteHeldFile(const std::wstring& path, std::string_view bytes) {
   UniqueFile held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   BY_HANDLE_FILE_INFORMATION now{};
-  if (!held || !GetFileInformationByHandle(held.get(), &now) || now.dwVolumeSerialNumber != written.dwVolumeSerialNumber ||
-      now.nFileIndexHigh != written.nFileIndexHigh || now.nFileIndexLow != written.nFileIndexLow ||
-      now.nFileSizeHigh != 0 || now.nFileSizeLow != bytes.size()) {
+  if (!held || !GetFileInformationByHandle(held.get(), &now) ||
+      now.dwVolumeSerialNumber != written.dwVolumeSerialNumber || now.nFileIndexHigh != written.nFileIndexHigh ||
+      now.nFileIndexLow != written.nFileIndexLow || now.nFileSizeHigh != 0 || now.nFileSizeLow != bytes.size()) {
     return UniqueFile();
   }
   std::string check(bytes.size(), '\0');

@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <chrono>
+
 namespace quilnet {
 
 JobThread::~JobThread() {
@@ -56,6 +58,15 @@ void JobThread::Run() noexcept {
     }
   }
   if (SUCCEEDED(com)) CoUninitialize();
+  const std::lock_guard<std::mutex> lock(mutex_);
+  ended_ = true;
+  endedSignal_.notify_all();
+}
+
+bool JobThread::Finished(DWORD ms) noexcept {
+  std::unique_lock<std::mutex> lock(mutex_);
+  if (!thread_.joinable()) return true;
+  return endedSignal_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return ended_; });
 }
 
 }  // namespace quilnet

@@ -1,6 +1,8 @@
 #pragma once
 // One thread that runs jobs one after another, in the order they were queued, inside a COM apartment of
 // its own: the multithreaded one, since the thread has no message loop to serve a single-threaded one.
+#include <windows.h>
+
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -22,6 +24,8 @@ class JobThread {
   bool Queue(std::function<void()> job) noexcept;
   // Jobs not yet begun are dropped and no more are taken; the one in progress runs on. Never waits.
   void Stop() noexcept;
+  // Once stopped: waits at most `ms` for the job in progress; true when the thread has none left.
+  bool Finished(DWORD ms) noexcept;
 
  private:
   void Run() noexcept;
@@ -30,6 +34,8 @@ class JobThread {
   std::condition_variable wake_;
   std::deque<std::function<void()>> jobs_;
   bool stopping_ = false;
+  bool ended_ = false;
+  std::condition_variable endedSignal_;
   std::thread thread_;
 };
 

@@ -9,6 +9,8 @@ namespace quilnet {
 inline constexpr UINT kDhcpCommandEnded = WM_APP + 4;
 // The main window: a switch of an apply button has ended (wParam: which).
 inline constexpr UINT kApplyEnded = WM_APP + 5;
+// The main window: the adapter watch has a new snapshot of the adapters to take.
+inline constexpr UINT kAdaptersChanged = WM_APP + 6;
 // A multi-style button: raise Click once the messages already queued have run.
 inline constexpr UINT kClickLater = WM_APP + 0x3A0;
 

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CodePage.h"
+
 namespace quilnet {
 namespace {
 
@@ -37,7 +39,8 @@ std::vector<wchar_t> ScriptEnvironment() {
     FreeEnvironmentStringsW(block);
   }
   std::erase_if(entries, [&](const std::wstring& entry) {
-    return std::any_of(std::begin(ours), std::end(ours), [&](const auto& v) { return SameName(NameOf(entry), v.first); });
+    return std::any_of(std::begin(ours), std::end(ours),
+                       [&](const auto& variable) { return SameName(NameOf(entry), variable.first); });
   });
   for (const auto& [name, value] : ours) entries.push_back(std::wstring(name) + L"=" + value);
   std::sort(entries.begin(), entries.end(), [](const std::wstring& a, const std::wstring& b) {
@@ -52,6 +55,22 @@ std::vector<wchar_t> ScriptEnvironment() {
   }
   block.push_back(L'\0');
   return block;
+}
+
+// Starts the command line with a hidden window and no console window, in the folder (the program's own
+// when empty), with the flags and environment given (the program's own when null).
+bool CreateHidden(const std::wstring& commandLine, const std::wstring& currentFolder, DWORD flags, void* environment,
+                  PROCESS_INFORMATION& pi) {
+  // CreateProcessW may write into the command line, so it gets a private copy.
+  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+  line.push_back(L'\0');
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_HIDE;
+  const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
+  return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | flags, environment, folder,
+                        &si, &pi) != FALSE;
 }
 
 }  // namespace
@@ -96,18 +115,8 @@ void JobProcess::End() noexcept {
 JobProcess ProcessStarter::StartScript(const std::wstring&, const std::wstring&) { return {}; }
 
 UniqueHandle SystemProcessStarter::StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) {
-  // CreateProcessW may write into the command line, so it gets a private copy.
-  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-  line.push_back(L'\0');
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION pi{};
-  const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, folder, &si, &pi)) {
-    return UniqueHandle();
-  }
+  if (!CreateHidden(commandLine, currentFolder, 0, nullptr, pi)) return UniqueHandle();
   CloseHandle(pi.hThread);
   return UniqueHandle(pi.hProcess);
 }
@@ -126,19 +135,10 @@ JobProcess SystemProcessStarter::StartScript(const std::wstring& commandLine, co
   }
   std::vector<wchar_t> environment = ScriptEnvironment();
   if (environment.empty()) return {};
-  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-  line.push_back(L'\0');
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION pi{};
-  const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
   // Suspended until it is in the job, so that nothing it starts can begin outside it.
-  constexpr DWORD flags = CREATE_NO_WINDOW | CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, environment.data(), folder, &si, &pi)) {
-    return {};
-  }
+  constexpr DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
+  if (!CreateHidden(commandLine, currentFolder, flags, environment.data(), pi)) return {};
   UniqueHandle process(pi.hProcess);
   const UniqueHandle thread(pi.hThread);
   if (!AssignProcessToJobObject(job.get(), process.get())) {
@@ -156,6 +156,55 @@ std::optional<DWORD> SystemProcessStarter::ExitCode(HANDLE process) {
   DWORD code = 0;
   if (!GetExitCodeProcess(process, &code)) return std::nullopt;
   return code;
+}
+
+CapturedProcess SystemProcessStarter::StartCapturing(const std::wstring& commandLine,
+                                                     const std::wstring& currentFolder) {
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, kCapturedBytes)) return {};
+  UniqueHandle reader(readEnd), writer(writeEnd);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  // The writing end is the one handle the program inherits, whatever else of ours is inheritable.
+  SIZE_T size = 0;
+  InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+  std::vector<char> listBytes(size);
+  auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(listBytes.data());
+  if (size == 0 || !InitializeProcThreadAttributeList(list, 1, 0, &size)) return {};
+  PROCESS_INFORMATION pi{};
+  BOOL started = FALSE;
+  if (UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
+                                nullptr)) {
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOEXW si{};
+    si.StartupInfo.cb = sizeof si;
+    si.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    si.StartupInfo.wShowWindow = SW_HIDE;
+    si.StartupInfo.hStdOutput = si.StartupInfo.hStdError = writeEnd;
+    si.lpAttributeList = list;
+    const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
+    constexpr DWORD flags = CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT;
+    started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, folder, &si.StartupInfo, &pi);
+  }
+  DeleteProcThreadAttributeList(list);
+  if (!started) return {};
+  CloseHandle(pi.hThread);
+  // Ours goes, so that the pipe ends with the program.
+  writer.reset();
+  return {UniqueHandle(pi.hProcess), std::move(reader)};
+}
+
+std::wstring ReadCapturedOutput(HANDLE pipe) {
+  std::string bytes;
+  char buffer[4096];
+  DWORD waiting = 0, got = 0;
+  while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
+         ReadFile(pipe, buffer, std::min<DWORD>(waiting, sizeof buffer), &got, nullptr) && got > 0) {
+    bytes.append(buffer, got);
+  }
+  return FromCodePage(bytes, GetOEMCP());
 }
 
 ProcessWatch::ProcessWatch(HANDLE process, HWND window, UINT message, WPARAM wParam) noexcept

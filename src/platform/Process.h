@@ -30,6 +30,12 @@ class JobProcess {
   UniqueHandle port_;
 };
 
+// A program started with its standard output and error going into one pipe of its own.
+struct CapturedProcess {
+  UniqueHandle process;
+  UniqueHandle output;  // the pipe's reading end; empty when nothing is captured
+};
+
 class ProcessStarter {
  public:
   virtual ~ProcessStarter() = default;
@@ -44,6 +50,11 @@ class ProcessStarter {
   // and %SystemRoot% is the real Windows folder. Empty when it could not start in such a job; by default,
   // for starters that run no scripts.
   virtual JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder);
+  // Starts as StartHidden does, with the program's output captured. A starter that cannot capture starts
+  // it without: what it said then reads as nothing.
+  virtual CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) {
+    return {StartHidden(commandLine, currentFolder), UniqueHandle()};
+  }
 };
 
 class SystemProcessStarter final : public ProcessStarter {
@@ -51,7 +62,14 @@ class SystemProcessStarter final : public ProcessStarter {
   UniqueHandle StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) override;
   std::optional<DWORD> ExitCode(HANDLE process) override;
   JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder) override;
+  CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) override;
 };
+
+// What a captured program wrote into its pipe, decoded from the OEM code page, in which console programs
+// write. It never waits for more: read once the program has ended, it is everything. The pipe holds
+// kCapturedBytes, so a program that says less never waits for a reader.
+std::wstring ReadCapturedOutput(HANDLE pipe);
+inline constexpr DWORD kCapturedBytes = 64 * 1024;
 
 // Posts a message to a window once a process has ended (any waitable handle: once it is signalled), so
 // that the window's thread never waits. The wait runs on the thread pool; it is removed, and a post in

@@ -58,7 +58,6 @@ wchar_t FoldAscii(wchar_t c) noexcept { return c >= L'A' && c <= L'Z' ? static_c
 
 struct Module {
   bool initialised = false;
-  bool hoverInterface = false;  // User32 has TrackMouseEvent
   int attached = 0;
   std::unique_ptr<SkinSurfaces> surfaces;
 };
@@ -241,17 +240,6 @@ Family FamilyOf(HWND window) {
 
 const SkinSurfaces* CurrentSurfaces() noexcept { return module.initialised ? module.surfaces.get() : nullptr; }
 
-void TrackLeave(HWND window) {
-  // The record's own size: 24 bytes on a 64-bit system.
-  TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, window, 0};
-  if (module.hoverInterface) {
-    TrackMouseEvent(&request);
-    return;
-  }
-  using TrackFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
-  if (const auto track = SystemFunction<TrackFn>(L"comctl32.dll", "_TrackMouseEvent")) track(&request);
-}
-
 bool ProbeExport(const char* function, const wchar_t* library) {
   if (!function || !library) return false;
   if (const HMODULE loaded = GetModuleHandleW(library)) return GetProcAddress(loaded, function) != nullptr;
@@ -266,7 +254,6 @@ bool ProbeExport(const char* function, const wchar_t* library) {
 int SkinForm(HWND window) {
   if (!module.initialised) {
     module.initialised = true;
-    module.hoverInterface = ProbeExport("TrackMouseEvent", L"User32");
     module.surfaces = std::make_unique<SkinSurfaces>(BuildSkinBitmaps());
   }
   const int attached = AttachWindow(window);

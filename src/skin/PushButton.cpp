@@ -222,10 +222,6 @@ void RenderButtonStates(HWND button) {
   if (const StateRef s = ButtonStateOf(button)) Render(button, *s);
 }
 
-void PaintButton(HWND button, HDC dc) {
-  if (const StateRef s = ButtonStateOf(button)) Paint(button, *s, dc);
-}
-
 void StartFade(HWND button) {
   if (const StateRef s = ButtonStateOf(button)) Start(button, *s);
 }

@@ -23,9 +23,6 @@ inline constexpr COLORREF kButtonTextColour = 0x000000;
 // Redraws the four state images: the state's tile through the nine-grid, the caption, and the focus
 // rectangle while the button has the focus.
 void RenderButtonStates(HWND button);
-// Blends the image of "OLDSTATE" at "ALPHALEVEL" onto `dc`, or onto the window when none is given.
-// Only buttons of the push-button types are painted; a disabled one shows the disabled image.
-void PaintButton(HWND button, HDC dc = nullptr);
 // Starts the fade timer unless it runs; StopFade stops it.
 void StartFade(HWND button);
 void StopFade(HWND button);

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "platform/LeaveTracking.h"
 #include "platform/Subclass.h"
 
 namespace quilnet::skin {
@@ -32,8 +33,6 @@ struct Routed {
 // The module's five skin bitmaps while the engine is initialised (at least one window attached), else
 // nullptr. Painters draw from them; they never keep them.
 const SkinSurfaces* CurrentSurfaces() noexcept;
-// Asks for one WM_MOUSELEAVE when the pointer next leaves the window.
-void TrackLeave(HWND window);
 
 // Push buttons: the four state surfaces, owner-drawn style and rounded region at attachment (before
 // the window is subclassed), everything of theirs removed at detachment, and their routed messages

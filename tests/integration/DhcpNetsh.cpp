@@ -1,5 +1,5 @@
 // The DHCP button against a stand-in for netsh in the system folder (its driver puts it there): what
-// netsh is given, and what its exit code makes of the status line.
+// netsh is given, and what its exit code and its words make of the status line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +22,8 @@ class DhcpNetshTest : public test::WindowTest {
     SetEnvironmentVariableW(L"QUILNET_NETSH_LOG", folder.File(L"netsh.log").c_str());
   }
   void TearDown() override {
-    for (const wchar_t* name : {L"QUILNET_NETSH_LOG", L"QUILNET_NETSH_EXIT", L"QUILNET_NETSH_HOLD"}) {
+    for (const wchar_t* name :
+         {L"QUILNET_NETSH_LOG", L"QUILNET_NETSH_EXIT", L"QUILNET_NETSH_HOLD", L"QUILNET_NETSH_SAY"}) {
       SetEnvironmentVariableW(name, nullptr);
     }
   }
@@ -64,6 +65,13 @@ TEST_F(DhcpNetshTest, NetshGetsTheNameWholeNoCharacterOfItIsACommandAndItsExitCo
   SetEnvironmentVariableW(L"QUILNET_NETSH_EXIT", L"1");
   Press(L"本地连接");
   EXPECT_EQ(Outcome(), kDhcpFailed);
+  // Unless it says the connection is on DHCP already.
+  for (const wchar_t* language : {L"en", L"zh"}) {
+    SetEnvironmentVariableW(L"QUILNET_NETSH_SAY", language);
+    Press(L"本地连接");
+    EXPECT_EQ(Outcome(), kDhcpSucceeded) << ToCodePage(language, CP_UTF8);
+  }
+  SetEnvironmentVariableW(L"QUILNET_NETSH_SAY", nullptr);
   DeleteFileW(folder.File(L"netsh.log").c_str());
   Press(L"x\" & echo pwned > canary.txt & \"");
   EXPECT_EQ(form->Text(L"Label1"), kDhcpNameRefused);

@@ -2,6 +2,8 @@
 //   QUILNET_NETSH_LOG      file to which one line is appended per run: the arguments, tab-separated, UTF-8
 //   QUILNET_NETSH_EXIT     exit code (0 when unset)
 //   QUILNET_NETSH_HOLD     file: while it exists, the stand-in keeps running
+//   QUILNET_NETSH_SAY      en or zh: first says, as netsh does in that language on a connection that is on
+//                          DHCP already, that it is (in the console's code page)
 //   QUILNET_NETSH_LISTING  file whose bytes `interface show interface` prints, as they are: the listing in
 //                          the console's code page (a file, as Wine garbles non-ASCII arguments)
 // Run from anywhere but the system folder, it is a plant: it leaves "<its own path>.ran" and does no more.
@@ -69,6 +71,17 @@ int main() {
   LocalFree(args);
   const std::wstring log = Variable(L"QUILNET_NETSH_LOG");
   if (!log.empty()) Append(log, line + L"\n");
+  const std::wstring say = Variable(L"QUILNET_NETSH_SAY");
+  if (!say.empty()) {
+    const std::wstring text =
+        (say == L"zh" ? L"已在此接口上启用 DHCP。" : L"DHCP is already enabled on this interface.") + std::wstring(L"\r\n\r\n");
+    const int length = static_cast<int>(text.size());
+    std::string bytes(text.size() * 2, '\0');
+    const int size = WideCharToMultiByte(CP_OEMCP, 0, text.data(), length, bytes.data(), length * 2, nullptr, nullptr);
+    bytes.resize(static_cast<size_t>(size));
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  }
   const std::wstring hold = Variable(L"QUILNET_NETSH_HOLD");
   while (!hold.empty() && GetFileAttributesW(hold.c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(20);
   if (_wcsicmp(line.c_str(), L"interface\tshow\tinterface") == 0) PrintFile(Variable(L"QUILNET_NETSH_LISTING"));

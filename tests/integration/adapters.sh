@@ -16,8 +16,14 @@ fi
 ns=quilnet-adapters-$$
 work=$(mktemp -d "${TMPDIR:-/tmp}/quilnet-adapters.XXXXXX")
 prefix=$work/wineprefix
+control=$work/control
 fresh=
+watcher=
 cleanup() {
+  if [ -n "$watcher" ]; then
+    touch "$control/end"
+    wait "$watcher" 2>/dev/null || true
+  fi
   if [ -d "$prefix" ]; then
     WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
     WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
@@ -49,6 +55,33 @@ ip -n "$ns" addr add 2001:db8:6::1/64 dev qnsix0 nodad 2>/dev/null || true
 for link in qnlan0 qnlab1 qnsix0 qnsix1; do ip -n "$ns" link set "$link" up; done
 # lo stays down; Wine's WMI leaves the loopback out either way.
 
+# While the program runs, it asks for changes to the namespace by leaving STEP.want in the control
+# folder; each is made here and answered with STEP.done: qnnew0/qnnew1 come, qnnew0's address changes,
+# and the pair goes.
+mkdir "$control"
+change() {
+  case $1 in
+    add) ip -n "$ns" link add qnnew0 address 02:51:4e:00:00:09 type veth peer name qnnew1 address 02:51:4e:00:00:0a
+         ip -n "$ns" addr add 10.251.9.1/24 dev qnnew0
+         ip -n "$ns" addr add 10.251.9.2/24 dev qnnew1
+         ip -n "$ns" link set qnnew0 up && ip -n "$ns" link set qnnew1 up ;;
+    readdress) ip -n "$ns" addr del 10.251.9.1/24 dev qnnew0 && ip -n "$ns" addr add 10.251.9.77/24 dev qnnew0 ;;
+    remove) ip -n "$ns" link del qnnew0 ;;
+  esac
+}
+(
+  until [ -e "$control/end" ] || [ "$SECONDS" -gt 170 ]; do
+    for want in "$control"/*.want; do
+      [ -e "$want" ] || continue
+      step=$(basename "$want" .want)
+      change "$step" || true
+      rm -f "$want" && touch "$control/$step.done"
+    done
+    sleep 0.1
+  done
+) &
+watcher=$!
+
 # The X socket's abstract name belongs to the outer namespace; Xlib falls back to the socket file in
 # /tmp/.X11-unix. Where even that fails, wine-run starts a private Xvfb inside.
 display=()
@@ -60,6 +93,6 @@ if cp -a "${QUILNET_WINEPREFIX:-$root/build/wineprefix}" "$prefix" 2>/dev/null; 
 else
   fresh=1
 fi
-in_ns env "${display[@]}" QUILNET_WINEPREFIX="$prefix" \
+in_ns env "${display[@]}" QUILNET_WINEPREFIX="$prefix" QUILNET_NETNS_CONTROL="$control" \
   QUILNET_EXPECT_ADAPTERS="qnlan0=10.251.1.1=02:51:4e:00:00:01;qnlab1=10.251.2.1=02:51:4e:00:00:02;qnsix0==02:51:4e:00:00:06;qnsix1=10.251.7.1=02:51:4e:00:00:07" \
   "$root/scripts/wine-run" "$program"

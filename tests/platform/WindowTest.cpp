@@ -10,6 +10,7 @@
 #include "platform/SkipOnFailure.h"
 #include "platform/Subclass.h"
 #include "platform/Window.h"
+#include "support/DebugTrace.h"
 
 namespace quilnet {
 namespace {
@@ -36,41 +37,14 @@ class ProbeControl final : public Window {
   std::vector<UINT>* torn_ = nullptr;
 };
 
-// Debug-output lines of this thread, as a debugger would receive them.
-std::vector<std::wstring>* traced = nullptr;
-LONG CALLBACK CatchDebugOutput(EXCEPTION_POINTERS* info) {
-  const EXCEPTION_RECORD& record = *info->ExceptionRecord;
-  if (traced && record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2) {
-    const std::string text(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
-    traced->push_back(std::wstring(text.begin(), text.end()));
-  }
-  return EXCEPTION_CONTINUE_SEARCH;
-}
-
-class WindowTest : public ::testing::Test {
+class WindowBaseTest : public ::testing::Test {
  protected:
-  WindowTest() {
-    traced = &lines;
-    handler = AddVectoredExceptionHandler(1, CatchDebugOutput);
-  }
-  ~WindowTest() override {
-    RemoveVectoredExceptionHandler(handler);
-    traced = nullptr;
-  }
-  bool Traced(const std::wstring& part) const {
-    for (const auto& line : lines) {
-      if (line.find(part) != std::wstring::npos) return true;
-    }
-    return false;
-  }
-
   UniqueWindow parent{CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                                       nullptr, GetModuleHandleW(nullptr), nullptr)};
-  std::vector<std::wstring> lines;
-  PVOID handler = nullptr;
+  test::DebugTrace trace;
 };
 
-TEST_F(WindowTest, AControlGoingAwayTearsDownWhileItIsWhole) {
+TEST_F(WindowBaseTest, AControlGoingAwayTearsDownWhileItIsWhole) {
   std::vector<UINT> torn;
   auto control = std::make_unique<ProbeControl>();
   ASSERT_TRUE(control->Create(parent.get(), &torn));
@@ -81,7 +55,18 @@ TEST_F(WindowTest, AControlGoingAwayTearsDownWhileItIsWhole) {
   EXPECT_EQ(LiveSubclassStates(), 0u);  // its hook on the parent went with it
 }
 
-TEST_F(WindowTest, AHandlerThatThrowsFailsQuietlyWithTheDefaultAnswer) {
+TEST_F(WindowBaseTest, AWindowOfOurClassMadeByAnyoneElseFailsToCreate) {
+  std::vector<UINT> torn;
+  ProbeControl control;
+  ASSERT_TRUE(control.Create(parent.get(), &torn));
+  // As a dialog template or a host would make one: no object in the create parameters.
+  EXPECT_EQ(CreateWindowExW(0, L"QuilnetProbeControl", L"", WS_CHILD, 0, 0, 9, 9, parent.get(), nullptr,
+                            GetModuleHandleW(nullptr), nullptr),
+            nullptr);
+  EXPECT_EQ(trace.Faults(), 0);
+}
+
+TEST_F(WindowBaseTest, AHandlerThatThrowsFailsQuietlyWithTheDefaultAnswer) {
   std::vector<UINT> torn;
   ProbeControl control;
   ASSERT_TRUE(control.Create(parent.get(), &torn));
@@ -91,16 +76,16 @@ TEST_F(WindowTest, AHandlerThatThrowsFailsQuietlyWithTheDefaultAnswer) {
   InvalidateRect(control.hwnd(), nullptr, FALSE);
   UpdateWindow(control.hwnd());
   EXPECT_FALSE(GetUpdateRect(control.hwnd(), nullptr, FALSE));  // no endless WM_PAINT
-  EXPECT_TRUE(Traced(L"message 0x8000 failed"));
+  EXPECT_TRUE(trace.Has(L"message 0x8000 failed"));
 }
 
-TEST_F(WindowTest, ASkippedStepLeavesATraceWithItsName) {
+TEST_F(WindowBaseTest, ASkippedStepLeavesATraceWithItsName) {
   int after = 0;
   Try(L"load IP.ini", [] { throw std::runtime_error("no file"); });
   Try(L"next step", [&] { ++after; });
   EXPECT_EQ(after, 1);
-  EXPECT_TRUE(Traced(L"\"load IP.ini\""));
-  EXPECT_FALSE(Traced(L"next step"));
+  EXPECT_TRUE(trace.Has(L"\"load IP.ini\""));
+  EXPECT_FALSE(trace.Has(L"next step"));
 }
 
 }  // namespace

@@ -82,13 +82,6 @@ void RegisterClasses() {
 
 std::vector<Destroyed> SkinWindowTest::destroyed;
 
-long GdiObjectCount() {
-  if (const DWORD used = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(used);
-  std::vector<UniqueBrush> made;
-  for (UniqueBrush brush = MakeSolidBrush(0); brush; brush = MakeSolidBrush(0)) made.push_back(std::move(brush));
-  return -static_cast<long>(made.size());
-}
-
 Names SkinPropsOf(HWND window, bool layer) {
   withLayer = layer;
   Names names;

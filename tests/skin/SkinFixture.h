@@ -10,6 +10,7 @@
 
 #include "skin/SkinBitmaps.h"
 #include "support/Canvas.h"
+#include "support/GdiCount.h"
 
 namespace quilnet::skin::test {
 
@@ -37,9 +38,7 @@ inline std::string Narrow(std::wstring_view text) {
   return out;
 }
 
-// Objects in use, or, where the platform does not count them (Wine), minus the number that can still be
-// made: either way one more for every object left behind.
-long GdiObjectCount();
+using ::quilnet::test::GdiObjectCount;
 
 using Names = std::set<std::wstring>;
 // The skin's properties on the window, and with `layer` those of the subclassing layer too.

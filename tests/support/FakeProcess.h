@@ -1,8 +1,10 @@
 #pragma once
 // A process starter that records the command line and starts nothing (or fails, when told to). What it
-// hands out for each process is an event, which the test sets to end that process with an exit code.
+// hands out for each process is an event, which the test sets to end that process with an exit code;
+// a captured one's output is a real pipe, into which the test writes what the process said.
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Process.h"
@@ -37,6 +39,15 @@ class RecordingStarter final : public ProcessStarter {
     return JobProcess(StartHidden(commandLine, currentFolder), {}, {});
   }
 
+  CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) override {
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    const bool piped = !fail && CreatePipe(&readEnd, &writeEnd, nullptr, kCapturedBytes);
+    UniqueHandle reader(piped ? readEnd : nullptr);
+    UniqueHandle process = StartHidden(commandLine, currentFolder);
+    if (process) stands_.back().says.reset(piped ? writeEnd : nullptr);
+    return {std::move(process), std::move(reader)};
+  }
+
   std::optional<DWORD> ExitCode(HANDLE process) override {
     if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) return std::nullopt;
     // The newest first: a handle value can come again once the program has closed the old one.
@@ -48,9 +59,13 @@ class RecordingStarter final : public ProcessStarter {
 
   // How many processes were started, and ending the one at this place in start order.
   size_t started() const { return stands_.size(); }
-  void End(size_t index, DWORD code) {
-    stands_.at(index).code = code;
-    SetEvent(stands_.at(index).event.get());
+  void End(size_t index, DWORD code, const std::string& said = {}) {
+    Stand& stand = stands_.at(index);
+    DWORD written = 0;
+    if (stand.says) WriteFile(stand.says.get(), said.data(), static_cast<DWORD>(said.size()), &written, nullptr);
+    stand.says.reset();
+    stand.code = code;
+    SetEvent(stand.event.get());
   }
 
  private:
@@ -58,6 +73,7 @@ class RecordingStarter final : public ProcessStarter {
     UniqueHandle event;
     HANDLE given = nullptr;
     std::optional<DWORD> code;
+    UniqueHandle says;  // the writing end of a captured one's pipe
   };
   std::shared_ptr<CallLog> log_;
   std::vector<Stand> stands_;

@@ -14,7 +14,9 @@ std::wstring Lower(std::wstring s) {
 
 class FakeObject final : public WmiObject {
  public:
-  FakeObject(FakeWmi& wmi, FakeAdapter adapter) : wmi_(wmi), adapter_(std::move(adapter)) {}
+  // The adapter as it was when the query found it: as in WMI, an instance does not follow later changes.
+  FakeObject(FakeWmi& wmi, size_t index, FakeAdapter adapter)
+      : wmi_(wmi), index_(index), adapter_(std::move(adapter)) {}
 
   WmiValue Get(const std::wstring& name) override {
     wmi_.Record(L"Get " + name);
@@ -33,8 +35,7 @@ class FakeObject final : public WmiObject {
 
   long CallMethod(const std::wstring& name, const std::vector<WmiArray>& arguments) override {
     wmi_.Record(DescribeCall(name, arguments));
-    const auto answer = adapter_.returns.find(name);
-    return answer == adapter_.returns.end() ? 0 : answer->second;
+    return wmi_.Answer(index_, name, arguments).code;
   }
 
  private:
@@ -43,10 +44,14 @@ class FakeObject final : public WmiObject {
     if (key == L"description") return adapter_.description;
     if (key == L"ipaddress") return adapter_.ipAddress;
     if (key == L"macaddress") return adapter_.mac;
+    if (key == L"ipsubnet") return adapter_.ipSubnet;
+    if (key == L"defaultipgateway") return adapter_.gateways;
+    if (key == L"dnsserversearchorder") return adapter_.dnsServers;
     throw WmiError(DISP_E_UNKNOWNNAME, "unknown property");
   }
 
   FakeWmi& wmi_;
+  size_t index_;
   FakeAdapter adapter_;
 };
 
@@ -62,12 +67,13 @@ class FakeService final : public WmiService {
     // Serves the two query forms the program sends: all IP-enabled adapters, or one by description.
     const std::wstring marker = L"Description=";
     const size_t at = query.find(marker);
-    for (const FakeAdapter& adapter : wmi_.adapters) {
+    const std::vector<FakeAdapter> table = wmi_.Adapters();
+    for (size_t i = 0; i < table.size(); ++i) {
       if (at != std::wstring::npos) {
         const std::wstring literal = query.substr(at + marker.size());
-        if (literal != L"'" + adapter.description + L"'" && literal != L"\"" + adapter.description + L"\"") continue;
+        if (literal != L"'" + table[i].description + L"'" && literal != L"\"" + table[i].description + L"\"") continue;
       }
-      result.push_back(std::make_unique<FakeObject>(wmi_, adapter));
+      result.push_back(std::make_unique<FakeObject>(wmi_, i, table[i]));
     }
     return result;
   }
@@ -75,6 +81,11 @@ class FakeService final : public WmiService {
  private:
   FakeWmi& wmi_;
 };
+
+std::vector<std::wstring> Texts(const WmiValue& value) {
+  if (const auto* list = std::get_if<std::vector<std::wstring>>(&value)) return *list;
+  return {};
+}
 
 }  // namespace
 
@@ -106,6 +117,50 @@ void FakeWmi::Record(const std::wstring& call) {
     --waiting_;
   }
   if (std::find(failOn.begin(), failOn.end(), call) != failOn.end()) throw WmiError(0x80041017, "injected failure");
+}
+
+void FakeWmi::SetAdapters(std::vector<FakeAdapter> table) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  adapters = std::move(table);
+}
+
+std::vector<FakeAdapter> FakeWmi::Adapters() {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return adapters;
+}
+
+size_t FakeWmi::Count(const std::wstring& call) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return static_cast<size_t>(std::count(log_->begin(), log_->end(), call));
+}
+
+FakeAnswer FakeWmi::Answer(size_t index, const std::wstring& method, const std::vector<WmiArray>& arguments) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  if (index >= adapters.size()) return {};  // a table set anew since the query
+  FakeAdapter& adapter = adapters[index];
+  std::vector<FakeAnswer>& listed = adapter.answers[method];
+  const FakeAnswer answer = listed.empty() ? FakeAnswer{} : listed.front();
+  if (!listed.empty()) listed.erase(listed.begin());
+  if (!answer.takesEffect) return answer;
+  const auto text = [&](size_t array, size_t i) { return std::get<std::wstring>(arguments.at(array).at(i)); };
+  if (method == L"EnableStatic") {
+    std::vector<std::wstring> ips = Texts(adapter.ipAddress), masks = Texts(adapter.ipSubnet);
+    masks.resize(ips.size());
+    auto at = std::find_if(ips.begin(), ips.end(), [](const std::wstring& ip) { return ip.find(L':') == ip.npos; });
+    if (at == ips.end()) {
+      masks.insert(masks.begin(), L"");
+      at = ips.insert(ips.begin(), L"");
+    }
+    *at = text(0, 0);
+    masks[static_cast<size_t>(at - ips.begin())] = text(1, 0);
+    adapter.ipAddress = ips;
+    adapter.ipSubnet = masks;
+  } else if (method == L"SetGateways") {
+    adapter.gateways = std::vector<std::wstring>{text(0, 0)};
+  } else if (method == L"SetDNSServerSearchOrder") {
+    adapter.dnsServers = std::vector<std::wstring>{text(0, 0), text(0, 1)};
+  }
+  return answer;
 }
 
 void FakeWmi::HoldAt(std::wstring call) {

@@ -11,8 +11,9 @@ std::string Utf8(std::wstring_view text) { return ToCodePage(std::wstring(text),
 bool FormHarness::Open(const With& with) {
   form = std::make_unique<Form1>(with.wmi ? *with.wmi : wmi, with.starter ? *with.starter : starter,
                                  with.folder.empty() ? folder.path() : with.folder,
-                                 with.clock ? *with.clock : TheSystemClock());
+                                 with.clock ? *with.clock : TheSystemClock(), with.exitDeadline);
   form->onClosed = [this] { ++closed; };
+  form->adapterWatch = with.watch;
   if (!form->Create(SW_SHOW)) return false;
   Drain();
   return true;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,9 @@ class FormHarness {
     ProcessStarter* starter = nullptr;
     std::wstring folder;
     const Clock* clock = nullptr;
+    // The adapter watch; off unless asked for, as its looks would add to the log at any moment.
+    std::optional<AdapterWatch::Timing> watch;
+    ExitDeadline exitDeadline;
   };
   // Creates the window (its start-up sequence runs), shows it and handles what that queued.
   bool Open(const With& with);

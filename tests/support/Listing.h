@@ -18,7 +18,8 @@ inline std::string InterfaceListing(const std::vector<std::wstring>& names, Lang
   text += std::wstring(73, L'-') + L"\r\n";
   const wchar_t* states[2][2] = {{L"Enabled        Connected      Dedicated        ",
                                   L"Disabled       Disconnected   Dedicated        "},
-                                 {L"已启用         已连接         专用             ", L"已禁用         已断开连接     专用             "}};
+                                 {L"已启用         已连接         专用             ",
+                                  L"已禁用         已断开连接     专用             "}};
   for (size_t i = 0; i < names.size(); ++i) text += states[chinese][i % 2] + names[i] + L"\r\n";
   return ToCodePage(text + L"\r\n", kGbk);
 }

@@ -23,9 +23,10 @@ std::wstring EnableStatic(int profile) {
 
 class ApplyThreadTest : public test::WindowTest {
  protected:
-  void SetUp() override {
+  void SetUp() override { Begin(); }
+  void Begin(const With& with = {}) {
     wmi.adapters = {{L"Intel(R) Ethernet"}};
-    Start();
+    Start(with);
     for (int p = 1; p <= 2; ++p) {
       const auto& boxes = kProfileControls[static_cast<size_t>(p - 1)].boxes;
       const std::wstring n = std::to_wstring(p);
@@ -66,18 +67,18 @@ TEST_F(ApplyThreadTest, TheWindowAnswersWhileTheAdapterIsReconfigured) {
 }
 
 TEST_F(ApplyThreadTest, ASecondSwitchStartsAfterTheFirstInTheOrderPressed) {
-  wmi.adapters[0].returns = {{L"SetGateways", 1}};
+  wmi.adapters[0].answers = {{L"SetGateways", {{71, false}, {71, false}}}};
   wmi.HoldAt(kConnect);
   Click(L"Command11");
   Click(L"Command10");
   ASSERT_TRUE(wmi.WaitHeld());
   wmi.Release();
-  EXPECT_TRUE(StatusBecomes(L"乙IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功"));
+  EXPECT_TRUE(StatusBecomes(L"乙IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功（71）"));
   ASSERT_TRUE(wmi.WaitHeld());
   EXPECT_EQ(Count(kConnect), 2u);
   EXPECT_EQ(Count(EnableStatic(1)), 0u);  // the first is done before the second begins
   wmi.Release();
-  EXPECT_TRUE(StatusBecomes(L"甲IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功"));
+  EXPECT_TRUE(StatusBecomes(L"甲IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功（71）"));
   const auto at = [&](const std::wstring& line) { return std::find(log->begin(), log->end(), line) - log->begin(); };
   EXPECT_LT(at(EnableStatic(2)), at(EnableStatic(1)));
 }
@@ -98,6 +99,40 @@ TEST_F(ApplyThreadTest, ClosingDuringASwitchNeitherWaitsNorIsReportedTo) {
   EXPECT_EQ(wmi.threadClients(), 0);
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, nullptr, kApplyEnded, kApplyEnded, PM_REMOVE));
+}
+
+TEST_F(ApplyThreadTest, ASwitchStillRunningAtTheDeadlineEndsTheProcessAfterTheFilesAreGone) {
+  form.reset();
+  int overdue = 0;
+  bool filesGone = false;
+  Begin({.exitDeadline = {50, [&] {
+           ++overdue;
+           filesGone = !folder.Exists(L"HQ.bat") && !folder.Exists(L"network.txt");
+           wmi.Release();  // (the real one ends the process here)
+         }}});
+  folder.Write(L"network.txt", "");
+  ASSERT_TRUE(folder.Exists(L"HQ.bat"));
+  wmi.HoldAt(EnableStatic(1));
+  Click(L"Command10");
+  ASSERT_TRUE(wmi.WaitHeld());
+  SendMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+  form.reset();
+  EXPECT_EQ(overdue, 1);
+  EXPECT_TRUE(filesGone);
+
+  // A switch that ends in time is waited for, and nothing is ended.
+  Begin({.exitDeadline = {20000, [&] { ++overdue; }}});
+  wmi.HoldAt(EnableStatic(1));
+  Click(L"Command10");
+  ASSERT_TRUE(wmi.WaitHeld());
+  std::thread later([&] {
+    Sleep(100);
+    wmi.Release();
+  });
+  form.reset();
+  later.join();
+  EXPECT_EQ(overdue, 1);
+  EXPECT_EQ(wmi.threadClients(), 0);
 }
 
 }  // namespace

@@ -108,7 +108,8 @@ TEST_F(ConnectionsTest, TheScriptSeesASafeEnvironmentAndEndsWithTheWindowWithAll
   // A second interpreter that writes once let go, which will be after the window has closed.
   folder.Write(L"inner.bat", "@echo off\r\necho.> started.txt\r\n:wait\r\nif exist go.txt goto done\r\n"
                              "ping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n:done\r\necho.> late.txt\r\n");
-  folder.Write(L"script.bat", "@echo off\r\nset > env.txt\r\n\"%SystemRoot%\\System32\\cmd.exe\" /d /c \"%~dp0inner.bat\"\r\n");
+  folder.Write(L"script.bat",
+               "@echo off\r\nset > env.txt\r\n\"%SystemRoot%\\System32\\cmd.exe\" /d /c \"%~dp0inner.bat\"\r\n");
   wchar_t windows[MAX_PATH];
   const UINT n = GetSystemWindowsDirectoryW(windows, MAX_PATH);
   // As the user's settings could have it.
@@ -156,6 +157,29 @@ TEST_F(ConnectionsTest, EachDhcpPressIsARunThatReportsSuccessOnlyWhenBothCommand
   form->SetText(L"Label1", L"");
   PressDhcp();
   EXPECT_EQ(form->Text(L"Label1"), kDhcpFailed);
+}
+
+// netsh ends with 1 on a connection that is already on DHCP, and says so, in the console's code page.
+TEST_F(ConnectionsTest, ADhcpCommandCountsByItsExitCodeOrBySayingTheConnectionIsOnDhcpAlready) {
+  Start(starter);
+  form->SetText(L"Text25", L"本地连接");
+  const struct {
+    DWORD code;
+    std::string said;
+    const wchar_t* status;
+  } cases[] = {
+      {0, "", kDhcpSucceeded},
+      {1, "DHCP is already enabled on this interface.\r\n\r\n", kDhcpSucceeded},
+      {1, Gbk(L"已在此接口上启用 DHCP。\r\n"), kDhcpSucceeded},
+      {1, "The filename, directory name, or volume label syntax is incorrect.\r\n", kDhcpFailed},
+  };
+  for (const auto& c : cases) {
+    const size_t address = starter.started();
+    PressDhcp();
+    starter.End(address, c.code, c.said);
+    starter.End(address + 1, 0);
+    EXPECT_TRUE(StatusIs(c.status)) << c.said;
+  }
 }
 
 }  // namespace

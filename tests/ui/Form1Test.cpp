@@ -175,7 +175,7 @@ TEST_F(Form1Test, FontsAndColoursOfTheWindow) {
   EXPECT_EQ(GetBkColor(dc), 0x00E8BF88u);
   GetObjectW(ask(WM_CTLCOLORLISTBOX, L"Combo1"), sizeof brush, &brush);
   EXPECT_EQ(brush.lbColor, 0x00E8BF88u);
-  EXPECT_EQ(GetTextColor(dc), 0x123456u);  // text keeps the system's colour
+  EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));  // said with the background, never left as it was
   // A box inside a group box asks its group box, which hands the request to the window.
   SetBkColor(dc, 0);
   GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(Ctl(L"Frame2"), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),

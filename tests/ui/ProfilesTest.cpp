@@ -139,7 +139,7 @@ TEST_F(ProfilesTest, ASaveThatCannotWriteSaysSoAndKeepsTheOldFile) {
 }
 
 TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) {
-  wmi.adapters = {{L"Realtek USB GbE"}, {L"Intel(R) Ethernet", {}, {}, {{L"SetGateways", 1}}}};
+  wmi.adapters = {{L"Realtek USB GbE"}, {L"Intel(R) Ethernet", {}, {}, {{L"SetGateways", {{71, false}}}}}};
   Start();
   FillValid(names);
   Click(L"Command1");
@@ -147,13 +147,15 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   form->SetText(L"Text2", L"renamed, not saved");
   log->clear();
   Click(L"Command11");
-  EXPECT_EQ(Applied(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功");
+  EXPECT_EQ(Applied(), L"实验室IP地址和子网掩码设置成功, 默认网关设置失败, DNS设置成功（71）");
   EXPECT_EQ(*log, (test::CallLog{
                       L"Connect winmgmts:\\\\.\\root\\cimv2",
                       L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'",
                       L"Call EnableStatic [\"10.0.2.20\"] [\"255.255.255.0\"]",
                       L"Call SetGateways [\"10.0.2.1\"] [1:I2]",
-                      L"Call SetDNSServerSearchOrder [\"223.5.5.5\", \"8.8.8.8\"]"}));
+                      L"Call SetDNSServerSearchOrder [\"223.5.5.5\", \"8.8.8.8\"]",
+                      L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where Description='Intel(R) Ethernet'",
+                      L"Get IPAddress", L"Get IPSubnet", L"Get DefaultIPGateway", L"Get DNSServerSearchOrder"}));
 
   // Profile 4 lives in Frame1 with boxes Text24 down to Text21, then Text5.
   SendMessageW(form->Control(L"Combo1"), CB_SETCURSEL, 0, 0);
@@ -161,7 +163,7 @@ TEST_F(ProfilesTest, ApplyShowsTheSavedNameThenTheOutcomeForTheSelectedAdapter) 
   log->clear();
   Click(L"Command13");
   EXPECT_EQ(Applied(), L"  切换成功");
-  ASSERT_EQ(log->size(), 5u);
+  ASSERT_EQ(log->size(), 10u);
   EXPECT_EQ((*log)[2], L"Call EnableStatic [\"172.16.0.9\"] [\"255.255.255.0\"]");
 
   wmi.failOn = {L"Call SetGateways [\"10.0.1.1\"] [1:I2]"};

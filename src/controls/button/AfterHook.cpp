@@ -8,27 +8,27 @@ namespace quilnet::button {
 
 bool AfterHook::Attach(HWND window, std::vector<UINT> messages, Callback after) {
   Detach();
-  messages_ = std::move(messages);
-  after_ = std::move(after);
-  const bool added = AddSubclassHook(window, reinterpret_cast<UINT_PTR>(this),
-                                     [this](const WindowMessage& m, const NextProcedure& next) -> LRESULT {
+  auto state = std::make_shared<State>(State{window, true, std::move(messages), std::move(after)});
+  const bool added = AddSubclassHook(window, reinterpret_cast<UINT_PTR>(state.get()),
+                                     [state](const WindowMessage& m, const NextProcedure& next) -> LRESULT {
                                        const LRESULT result = next();
                                        if (m.message == WM_NCDESTROY) {
-                                         window_ = nullptr;  // the window went first; its hook went with it
-                                       } else if (std::find(messages_.begin(), messages_.end(), m.message) !=
-                                                  messages_.end()) {
-                                         after_(m.message, m.wParam, m.lParam);
+                                         state->window = nullptr;  // the window went first; its hook went with it
+                                       } else if (state->attached && std::ranges::find(state->messages, m.message) !=
+                                                                         state->messages.end()) {
+                                         state->after(m.message, m.wParam, m.lParam);
                                        }
                                        return result;
                                      });
-  if (added) window_ = window;
+  if (added) state_ = std::move(state);
   return added;
 }
 
 void AfterHook::Detach() {
-  if (!window_) return;
-  RemoveSubclassHook(window_, reinterpret_cast<UINT_PTR>(this));
-  window_ = nullptr;
+  if (!state_) return;
+  state_->attached = false;
+  if (state_->window) RemoveSubclassHook(state_->window, reinterpret_cast<UINT_PTR>(state_.get()));
+  state_.reset();
 }
 
 }  // namespace quilnet::button

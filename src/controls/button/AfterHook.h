@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace quilnet::button {
@@ -20,14 +21,19 @@ class AfterHook {
 
   // Hooks `window`; only `messages` reach `after`. False when the window could not be hooked.
   bool Attach(HWND window, std::vector<UINT> messages, Callback after);
-  // Leaves the window as if this hook had never been there. Harmless when not attached.
+  // Leaves the window as if this hook had never been there. Harmless when not attached, and from inside
+  // `after` (whose owner may be going away there).
   void Detach();
-  HWND window() const noexcept { return window_; }
 
  private:
-  HWND window_ = nullptr;
-  std::vector<UINT> messages_;
-  Callback after_;
+  // Held by the hook on the window as well, so that a call running when the owner goes touches nothing freed.
+  struct State {
+    HWND window = nullptr;
+    bool attached = true;
+    std::vector<UINT> messages;
+    Callback after;
+  };
+  std::shared_ptr<State> state_;
 };
 
 }  // namespace quilnet::button

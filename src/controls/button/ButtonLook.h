@@ -38,6 +38,7 @@ struct ButtonPicture {
   HICON icon = nullptr;
   int width = 0;   // its own size in pixels
   int height = 0;
+  bool operator==(const ButtonPicture&) const = default;
 };
 
 struct ButtonLook {

@@ -16,25 +16,6 @@ std::wstring Lower(std::wstring_view key) {
   return lower;
 }
 
-bool SamePicture(const ButtonPicture& a, const ButtonPicture& b) {
-  return a.kind == b.kind && a.bitmap == b.bitmap && a.icon == b.icon;
-}
-
-bool SameValue(const PropertyBag::Value& a, const PropertyBag::Value& b) {
-  if (a.index() != b.index()) return false;
-  if (const auto* picture = std::get_if<ButtonPicture>(&a)) return SamePicture(*picture, std::get<ButtonPicture>(b));
-  return std::visit(
-      [&b](const auto& left) {
-        using T = std::decay_t<decltype(left)>;
-        if constexpr (std::is_same_v<T, ButtonPicture>) {
-          return false;
-        } else {
-          return left == std::get<T>(b);
-        }
-      },
-      a);
-}
-
 // Numbers, booleans and colours read as one another, as stored numbers do.
 std::optional<std::int64_t> Number(const PropertyBag::Value* value) {
   if (!value) return std::nullopt;
@@ -70,7 +51,7 @@ void FontObject::Change(const std::function<void(FontDesc&)>& edit) {
 
 void PropertyBag::Write(std::wstring_view key, const Value& value, const Value& defaultValue) {
   std::wstring lower = Lower(key);
-  if (SameValue(value, defaultValue)) {
+  if (value == defaultValue) {
     values_.erase(lower);
   } else {
     values_[std::move(lower)] = value;
@@ -133,32 +114,6 @@ bool Surface::FollowClientSize() {
   return picture_.Resize(width_, height_);
 }
 
-int Surface::TextWidth(std::wstring_view text) const {
-  SIZE size{};
-  if (hDC()) GetTextExtentPoint32W(hDC(), text.data(), static_cast<int>(text.size()), &size);
-  return size.cx;
-}
-
-int Surface::TextHeight(std::wstring_view text) const {
-  SIZE size{};
-  if (!hDC()) return 0;
-  // An empty text is one line high, as a caption without text still takes one.
-  if (text.empty()) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(hDC(), &metrics);
-    return metrics.tmHeight;
-  }
-  GetTextExtentPoint32W(hDC(), text.data(), static_cast<int>(text.size()), &size);
-  return size.cy;
-}
-
-void Surface::Cls() {
-  if (!hDC()) return;
-  const RECT all{0, 0, width_, height_};
-  const UniqueBrush brush = MakeSolidBrush(RgbOf(BackColor));
-  FillRect(hDC(), &all, brush.get());
-}
-
 void Surface::Refresh() const {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -179,8 +134,6 @@ void Surface::SetFont(const FontDesc& desc) {
   font_ = std::move(font);
   fontDesc_ = desc;
 }
-
-bool Surface::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
 
 void Surface::SetEnabled(bool enabled) const {
   if (hwnd_) EnableWindow(hwnd_, enabled);

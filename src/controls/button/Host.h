@@ -15,6 +15,7 @@
 
 #include "controls/button/ButtonLook.h"
 #include "platform/Handles.h"
+#include "platform/LeaveTracking.h"
 #include "platform/Offscreen.h"
 
 namespace quilnet::button {
@@ -105,6 +106,8 @@ struct ParentObject {
 // The host's side of one button.
 struct Container {
   Ambient ambient;
+  // How the pointer leaving is heard of; with none the button never hovers.
+  LeaveTracker leaveTracker = SystemLeaveTracker();
   // Told the name of every property the button changes.
   std::function<void(std::wstring_view)> propertyChanged;
 };
@@ -117,14 +120,9 @@ class Surface {
   // Follows the window's client size. False when the picture could not be made.
   bool FollowClientSize();
 
-  HWND hWnd() const noexcept { return hwnd_; }
   HDC hDC() const noexcept { return picture_.dc(); }
   int ScaleWidth() const noexcept { return width_; }
   int ScaleHeight() const noexcept { return height_; }
-  int TextWidth(std::wstring_view text) const;
-  int TextHeight(std::wstring_view text) const;
-  // Fills the picture with BackColor.
-  void Cls();
   // Shows the picture: the window is invalidated without erasing and copies it when it paints.
   void Refresh() const;
   void Paint(HDC target, const RECT& area) const { picture_.CopyTo(target, area); }
@@ -134,7 +132,6 @@ class Surface {
   void SetFont(const FontDesc& desc);
   Colour ForeColor = kButtonText;
   Colour BackColor = kButtonFace;
-  bool Enabled() const;
   void SetEnabled(bool enabled) const;
   std::int16_t MousePointer = 0;
   HICON MouseIcon() const noexcept { return mouseIcon_.get(); }
@@ -144,11 +141,11 @@ class Surface {
 
  private:
   HWND hwnd_ = nullptr;
+  UniqueFont font_;  // before the picture, whose DC holds it: the DC goes first
   Offscreen picture_;
   int width_ = 0;
   int height_ = 0;
   FontDesc fontDesc_;
-  UniqueFont font_;
   UniqueIcon mouseIcon_;
 };
 

@@ -63,6 +63,9 @@ short ShiftState(bool altInMessage = false) {
   return shift;
 }
 
+float X(LPARAM at) { return static_cast<float>(GET_X_LPARAM(at)); }
+float Y(LPARAM at) { return static_cast<float>(GET_Y_LPARAM(at)); }
+
 short HeldButtons(WPARAM keys) {
   return static_cast<short>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
                             ((keys & MK_MBUTTON) ? 4 : 0));
@@ -74,18 +77,6 @@ PropertyBag::Value Bool(bool b) { return b; }
 PropertyBag::Value Rgb(Colour c) { return ColourValue{c}; }
 
 }  // namespace
-
-std::wstring AccessKeyOf(std::wstring_view caption) {
-  if (caption.size() <= 1) return {};
-  const size_t p = caption.find(L'&');
-  if (p == std::wstring_view::npos || p + 1 >= caption.size()) return {};
-  auto lower = [](wchar_t c) { return std::wstring(1, static_cast<wchar_t>(std::towlower(c))); };
-  if (caption[p + 1] != L'&') return lower(caption[p + 1]);
-  const size_t q = caption.find(L'&', p + 2);
-  if (q == std::wstring_view::npos) return {};
-  if (q + 1 >= caption.size()) return {};
-  return caption[q + 1] == L'&' ? std::wstring{} : lower(caption[q + 1]);
-}
 
 Zivududi::Zivududi(Container container) : container_(std::move(container)) {}
 
@@ -282,6 +273,11 @@ void Zivududi::SetMaskColor(Colour colour) {
   Notify(L"MaskColor");
 }
 
+void Zivududi::SetMousePointer(int pointer) {
+  surface_.MousePointer = static_cast<std::int16_t>(pointer);
+  Notify(L"MousePointer");
+}
+
 void Zivududi::SetMouseIcon(HICON icon) {
   surface_.SetMouseIcon(icon);  // an icon the surface cannot take is ignored
   surface_.MousePointer = surface_.MouseIcon() ? 99 : 0;
@@ -437,19 +433,14 @@ void Zivududi::WriteProperties(PropertyBag& bag) const {
   bag.Write(L"CaptionAlign", Int(look_.captionAlign), Int(Center));
 }
 
-void Zivududi::AmbientChanged(const Ambient& ambient, std::wstring_view name) {
-  container_.ambient = ambient;
-  look_.displayAsDefault = ambient.displayAsDefault;
-  if (name == L"DisplayAsDefault" || name == L"BackColor") Redraw();
-}
-
 // --- input ---
 
-void Zivududi::RaiseClick() {
+bool Zivududi::RaiseClick() {
   const HWND parent = GetParent(hwnd());
-  if (parent) {
-    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd()));
-  }
+  if (!parent) return true;
+  const std::weak_ptr<const bool> alive = alive_;
+  SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd()));
+  return !alive.expired();
 }
 
 void Zivududi::ShowHand() {
@@ -457,11 +448,6 @@ void Zivududi::ShowHand() {
   // A hand turned on after loading is loaded when first needed.
   if (!hand_) hand_ = LoadCursorW(nullptr, IDC_HAND);
   if (hand_) SetCursor(hand_);
-}
-
-void Zivududi::TrackLeave() const {
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
-  TrackMouseEvent(&track);
 }
 
 void Zivududi::MoveFocus(bool previous) const {
@@ -478,10 +464,10 @@ void Zivududi::OnMouseMove(short button, short shift, float x, float y) {
     if (!spaceDown_) {
       look_.buttonState = Normal;
       Redraw();
-      if (events.MouseLeave) events.MouseLeave();
+      if (!Raise(events.MouseLeave)) return;
     }
   }
-  TrackLeave();
+  TrackLeave(hwnd(), container_.leaveTracker);
   if (look_.mouseInside) {
     ShowHand();
     if (look_.mouseDown) {
@@ -491,18 +477,18 @@ void Zivududi::OnMouseMove(short button, short shift, float x, float y) {
     }
     Redraw();
   }
-  if (events.MouseMove) events.MouseMove(button, shift, x, y);
+  Raise(events.MouseMove, button, shift, x, y);
 }
 
-void Zivududi::OnMouseDown(short button, short shift, float x, float y) {
+bool Zivududi::OnMouseDown(short button, short shift, float x, float y) {
   lastDown_ = {button, shift, x, y};
   ShowHand();
-  if (button != kLeftButton) return;
+  if (button != kLeftButton) return true;
   look_.hasFocus = true;
   look_.mouseDown = true;
   if (look_.mouseInside) look_.buttonState = Down;
   Redraw();
-  if (events.MouseDown) events.MouseDown(button, shift, x, y);
+  return Raise(events.MouseDown, button, shift, x, y);
 }
 
 void Zivududi::OnMouseUp(short button, short shift, float x, float y) {
@@ -512,11 +498,10 @@ void Zivududi::OnMouseUp(short button, short shift, float x, float y) {
     if (x > 0 && x < surface_.ScaleWidth() && y > 0 && y < surface_.ScaleHeight()) {
       if (look_.checkBoxMode) SetValue(!look_.value);
       Redraw();
-      RaiseClick();
-      if (!hwnd()) return;  // the click closed the window
+      if (!RaiseClick()) return;
     }
   }
-  if (events.MouseUp) events.MouseUp(button, shift, x, y);
+  Raise(events.MouseUp, button, shift, x, y);
 }
 
 void Zivududi::OnDblClick() {
@@ -525,19 +510,17 @@ void Zivududi::OnDblClick() {
   SetCapture(hwnd());
   look_.buttonState = Down;
   Redraw();
-  OnMouseDown(lastDown_.button, lastDown_.shift, lastDown_.x, lastDown_.y);
-  if (events.DblClick) events.DblClick();
+  if (OnMouseDown(lastDown_.button, lastDown_.shift, lastDown_.x, lastDown_.y)) Raise(events.DblClick);
 }
 
-void Zivududi::OnKeyDown(short key, short shift, bool repeat) {
+bool Zivududi::OnKeyDown(short key, short shift, bool repeat) {
   switch (key) {
     case VK_RETURN:
-      RaiseClick();
-      if (!hwnd()) return;
+      if (!RaiseClick()) return false;
       break;
     case VK_SPACE:
       if (!look_.mouseDown) {
-        if (shift & kAlt) return;
+        if (shift & kAlt) return true;
         // A held key repeats: only its first press presses (or toggles) the button.
         if (!repeat) {
           spaceDown_ = true;
@@ -563,12 +546,12 @@ void Zivududi::OnKeyDown(short key, short shift, bool repeat) {
       MoveFocus(false);
       break;
   }
-  if (events.KeyDown) events.KeyDown(key, shift);
+  return Raise(events.KeyDown, key, shift);
 }
 
-void Zivududi::OnKeyUp(short key, short shift) {
+bool Zivududi::OnKeyUp(short key, short shift) {
   // A space pressed somewhere else and released here is no press of this button.
-  if (key != VK_SPACE || !spaceDown_) return;
+  if (key != VK_SPACE || !spaceDown_) return true;
   bool click = true;
   if (!look_.mouseInside) {
     look_.buttonState = Normal;
@@ -583,11 +566,8 @@ void Zivududi::OnKeyUp(short key, short shift) {
   // The capture taken for the key goes with it, before a click handler opens a window of its own.
   if (GetCapture() == hwnd() && !(GetKeyState(VK_LBUTTON) < 0)) ReleaseCapture();
   Redraw();
-  if (click) {
-    RaiseClick();
-    if (!hwnd()) return;
-  }
-  if (events.KeyUp) events.KeyUp(key, shift);
+  if (click && !RaiseClick()) return false;
+  return Raise(events.KeyUp, key, shift);
 }
 
 void Zivududi::AccessKeyPress(int keyAscii) {
@@ -640,10 +620,10 @@ void Zivududi::OnHoverStart(LPARAM at) {
   GetClientRect(hwnd(), &client);
   if (look_.mouseInside || !PtInRect(&client, POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)})) return;
   look_.mouseInside = true;
-  TrackLeave();
+  TrackLeave(hwnd(), container_.leaveTracker);
   if (!spaceDown_) look_.buttonState = Hot;
   Redraw();
-  if (events.MouseEnter) events.MouseEnter();
+  Raise(events.MouseEnter);
 }
 
 void Zivududi::OnHoverEnd() {
@@ -653,10 +633,12 @@ void Zivududi::OnHoverEnd() {
   if (spaceDown_) return;
   if (look_.enabled) look_.buttonState = Normal;
   Redraw();
-  if (events.MouseLeave) events.MouseLeave();
+  Raise(events.MouseLeave);
 }
 
 void Zivududi::StartHover() {
+  // Without a way to hear of the pointer leaving, no hover at all: the button never looks hot.
+  if (!container_.leaveTracker) return;
   ownHook_.Attach(hwnd(), {WM_MOUSEMOVE, WM_MOUSELEAVE}, [this](UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_MOUSEMOVE) {
       OnHoverStart(lParam);
@@ -680,105 +662,45 @@ void Zivududi::StopHover() {
 // --- the window ---
 
 LRESULT Zivududi::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return OnMessage(message, wParam, lParam);
-  } catch (...) {
-    // Nothing thrown may cross the window procedure; the message counts as answered.
-    return 0;
-  }
-}
-
-LRESULT Zivududi::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const float x = static_cast<float>(GET_X_LPARAM(lParam));
-  const float y = static_cast<float>(GET_Y_LPARAM(lParam));
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers every pixel
-    case WM_PAINT: {
-      const PaintDc dc(hwnd());
-      if (dc.get()) surface_.Paint(dc.get(), dc.paint().rcPaint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      surface_.Paint(reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
-    case WM_SIZE:
-      OnResize();
-      return 0;
-    case WM_SETTEXT: {
-      const LRESULT stored = Window::HandleMessage(message, wParam, lParam);
-      if (stored) OnCaptionStored();
-      return stored;
-    }
-    case WM_ENABLE:
-      look_.enabled = wParam != 0;
-      Redraw();
-      return 0;
-    case WM_GETDLGCODE: {
-      // A push button that also takes the arrows (they move the focus) and Enter (it clicks).
-      LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
-      const auto* msg = reinterpret_cast<const MSG*>(lParam);
-      if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
-      return code;
-    }
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: OnPrintClient(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_SIZE: OnResize(); return 0;
+    case WM_SETTEXT: return OnSetText(wParam, lParam);
+    case WM_ENABLE: OnEnable(wParam != 0); return 0;
+    case WM_GETDLGCODE: return DialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd()) {
-        if (handPointer_) {
-          ShowHand();
-          if (hand_) return TRUE;
-        }
-        if (surface_.MousePointer == 99 && surface_.MouseIcon()) {
-          SetCursor(surface_.MouseIcon());
-          return TRUE;
-        }
-        if (surface_.MousePointer >= 1 && surface_.MousePointer <= 15) {
-          SetCursor(LoadCursorW(nullptr, kPointerCursors[surface_.MousePointer - 1]));
-          return TRUE;
-        }
-      }
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
       break;
-    case WM_MOUSEMOVE:
-      OnMouseMove(HeldButtons(wParam), ShiftState(), x, y);
-      return 0;
+    case WM_MOUSEMOVE: OnMouseMove(HeldButtons(wParam), ShiftState(), X(lParam), Y(lParam)); return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: {
-      if (GetFocus() != hwnd()) SetFocus(hwnd());
-      SetCapture(hwnd());
-      const short button = message == WM_LBUTTONDOWN ? 1 : (message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK) ? 4 : 2;
-      OnMouseDown(button, ShiftState(), x, y);
-      return 0;
-    }
+    case WM_MBUTTONDBLCLK: OnButtonDown(message, lParam); return 0;
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != hwnd()) SetFocus(hwnd());
       OnDblClick();
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-      const short button = message == WM_LBUTTONUP ? 1 : message == WM_MBUTTONUP ? 4 : 2;
-      // Before any handler runs: a click may open a window that needs the mouse.
-      if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && !spaceDown_ && GetCapture() == hwnd()) {
-        ReleaseCapture();
-      }
-      OnMouseUp(button, ShiftState(), x, y);
-      return 0;
-    }
+    case WM_MBUTTONUP: OnButtonUp(message, wParam, lParam); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      OnKeyDown(static_cast<short>(wParam), ShiftState(message == WM_SYSKEYDOWN && (lParam & (1 << 29))),
-                (lParam & (1 << 30)) != 0);
-      if (message == WM_SYSKEYDOWN && hwnd()) break;
+      // A system key goes on to the default handling too (Alt+F4 and the menu keys), if the button is still there.
+      if (OnKeyDown(static_cast<short>(wParam), ShiftState(message == WM_SYSKEYDOWN && (lParam & (1 << 29))),
+                    (lParam & (1 << 30)) != 0) &&
+          message == WM_SYSKEYDOWN) {
+        break;
+      }
       return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      OnKeyUp(static_cast<short>(wParam), ShiftState(message == WM_SYSKEYUP && (lParam & (1 << 29))));
-      if (message == WM_SYSKEYUP && hwnd()) break;
+      if (OnKeyUp(static_cast<short>(wParam), ShiftState(message == WM_SYSKEYUP && (lParam & (1 << 29)))) &&
+          message == WM_SYSKEYUP) {
+        break;
+      }
       return 0;
     case WM_SYSCHAR:
       if (!surface_.AccessKeys.empty() &&
@@ -787,65 +709,86 @@ LRESULT Zivududi::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case BM_CLICK: {
-      if (!IsWindowEnabled(hwnd())) return 0;
-      const LPARAM middle = MAKELPARAM(surface_.ScaleWidth() / 2, surface_.ScaleHeight() / 2);
-      SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
-      if (hwnd()) SendMessageW(hwnd(), WM_LBUTTONUP, 0, middle);
-      return 0;
-    }
-    case BM_GETCHECK:
-      return look_.checkBoxMode && look_.value ? BST_CHECKED : BST_UNCHECKED;
-    case WM_GETFONT:  // the caption's font, as a standard control answers
-      return reinterpret_cast<LRESULT>(surface_.Font());
+    case BM_CLICK: OnBmClick(); return 0;
+    case BM_GETCHECK: return look_.checkBoxMode && look_.value ? BST_CHECKED : BST_UNCHECKED;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(surface_.Font());  // as a standard control answers
     case kClickLater:
       if (look_.enabled) RaiseClick();
       return 0;
-    case WM_SETFOCUS:
-      OnFocus(true);
-      return 0;
-    case WM_KILLFOCUS:
-      OnFocus(false);
-      return 0;
+    case WM_SETFOCUS: OnFocus(true); return 0;
+    case WM_KILLFOCUS: OnFocus(false); return 0;
     case WM_DESTROY:
-      // Gone before its parent: the parent keeps no hook of it.
-      StopHover();
-      break;
+    case WM_NCDESTROY: StopHover(); break;  // gone before its parent: the parent keeps no hook of it
   }
   return Window::HandleMessage(message, wParam, lParam);
 }
 
-bool TranslateAccessKey(HWND root, const MSG& msg) {
-  if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
-  if (!root || (msg.hwnd != root && !IsChild(root, msg.hwnd))) return false;
-  if (msg.message == WM_CHAR) {
-    // A key alone is an access key only where no typed text is taken.
-    const HWND focus = GetFocus();
-    if (!focus || (SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
-                   (DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) {
-      return false;
-    }
+void Zivududi::OnPaint() {
+  const PaintDc dc(hwnd());
+  if (dc.get()) surface_.Paint(dc.get(), dc.paint().rcPaint);
+}
+
+void Zivududi::OnPrintClient(HDC dc) const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  surface_.Paint(dc, client);
+}
+
+LRESULT Zivududi::OnSetText(WPARAM wParam, LPARAM lParam) {
+  const LRESULT stored = Window::HandleMessage(WM_SETTEXT, wParam, lParam);
+  if (stored) OnCaptionStored();
+  return stored;
+}
+
+void Zivududi::OnEnable(bool enabled) {
+  look_.enabled = enabled;
+  Redraw();
+}
+
+// A push button that also takes the arrows (they move the focus) and Enter (it clicks).
+LRESULT Zivududi::DialogCode(const MSG* msg) {
+  LRESULT code = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTARROWS;
+  if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
+bool Zivududi::OnSetCursor(HWND over, UINT hitTest) {
+  if (hitTest != HTCLIENT || over != hwnd()) return false;
+  if (handPointer_) {
+    ShowHand();
+    if (hand_) return true;
   }
-  const std::wstring key(1, static_cast<wchar_t>(std::towlower(static_cast<wchar_t>(msg.wParam))));
-  struct Search {
-    const std::wstring* key;
-    HWND found;
-  } search{&key, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (wcscmp(name, kButtonClass) != 0 || !IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;
-        if (AccessKeyOf(WindowText(child)) != *s->key) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
-  SendMessageW(search.found, WM_SYSCHAR, msg.wParam, msg.lParam);
+  if (surface_.MousePointer == 99 && surface_.MouseIcon()) {
+    SetCursor(surface_.MouseIcon());
+    return true;
+  }
+  if (surface_.MousePointer < 1 || surface_.MousePointer > 15) return false;
+  SetCursor(LoadCursorW(nullptr, kPointerCursors[surface_.MousePointer - 1]));
   return true;
+}
+
+void Zivududi::OnButtonDown(UINT message, LPARAM at) {
+  if (GetFocus() != hwnd()) SetFocus(hwnd());
+  SetCapture(hwnd());
+  const short button = message == WM_LBUTTONDOWN                                   ? kLeftButton
+                       : message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ? 4
+                                                                                    : 2;
+  OnMouseDown(button, ShiftState(), X(at), Y(at));
+}
+
+void Zivududi::OnButtonUp(UINT message, WPARAM held, LPARAM at) {
+  const short button = message == WM_LBUTTONUP ? kLeftButton : message == WM_MBUTTONUP ? 4 : 2;
+  // Before any handler runs: a click may open a window that needs the mouse.
+  if (!(held & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && !spaceDown_ && GetCapture() == hwnd()) ReleaseCapture();
+  OnMouseUp(button, ShiftState(), X(at), Y(at));
+}
+
+void Zivududi::OnBmClick() {
+  if (!IsWindowEnabled(hwnd())) return;
+  const LPARAM middle = MAKELPARAM(surface_.ScaleWidth() / 2, surface_.ScaleHeight() / 2);
+  const std::weak_ptr<const bool> alive = alive_;
+  SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  if (!alive.expired()) SendMessageW(hwnd(), WM_LBUTTONUP, 0, middle);
 }
 
 }  // namespace quilnet::button

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/button/AccessKeys.h"
 #include "controls/button/AfterHook.h"
 #include "controls/button/ButtonLook.h"
 #include "controls/button/Host.h"
@@ -68,7 +69,7 @@ class Zivududi final : public Window {
   HICON MouseIcon() const noexcept { return surface_.MouseIcon(); }
   void SetMouseIcon(HICON icon);
   std::int16_t MousePointer() const noexcept { return surface_.MousePointer; }
-  void SetMousePointer(int pointer) { surface_.MousePointer = static_cast<std::int16_t>(pointer); }
+  void SetMousePointer(int pointer);
   const ButtonPicture& Picture() const noexcept { return look_.picture; }
   void SetPicture(const ButtonPicture& picture);
   int PictureAlign() const noexcept { return look_.pictureAlign; }
@@ -90,8 +91,6 @@ class Zivududi final : public Window {
   void InitProperties();
   void ReadProperties(const PropertyBag& bag);
   void WriteProperties(PropertyBag& bag) const;
-  // The container changed one of its ambient properties (named).
-  void AmbientChanged(const Ambient& ambient, std::wstring_view name);
   // The container's access-key notification with the key's character code.
   void AccessKeyPress(int keyAscii);
 
@@ -106,7 +105,15 @@ class Zivududi final : public Window {
   explicit Zivududi(Container container);
   bool CreateWindowAt(HWND parent, const RECT& bounds, int id);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  void OnPrintClient(HDC dc) const;
+  LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+  void OnEnable(bool enabled);
+  static LRESULT DialogCode(const MSG* msg);
+  bool OnSetCursor(HWND over, UINT hitTest);
+  void OnButtonDown(UINT message, LPARAM at);
+  void OnButtonUp(UINT message, WPARAM held, LPARAM at);
+  void OnBmClick();
 
   void Notify(std::wstring_view property) const;
   void Redraw();
@@ -116,19 +123,27 @@ class Zivududi final : public Window {
   void OnCaptionStored();
   void OnFontChanged();
   void KeepFont(SharedFont font);
-  void RaiseClick();
+  // Both tell whether the button outlived the call: a host may destroy it from its own handler.
+  bool RaiseClick();
+  template <class Event, class... Args>
+  bool Raise(const Event& event, Args... args) {
+    if (!event) return true;
+    const std::weak_ptr<const bool> alive = alive_;
+    const Event call = event;  // the button's copy goes with the button
+    call(args...);
+    return !alive.expired();
+  }
   void ShowHand();
-  void TrackLeave() const;
   void StartHover();
   void StopHover();
   void MoveFocus(bool previous) const;
 
   void OnMouseMove(short button, short shift, float x, float y);
-  void OnMouseDown(short button, short shift, float x, float y);
+  bool OnMouseDown(short button, short shift, float x, float y);
   void OnMouseUp(short button, short shift, float x, float y);
   void OnDblClick();
-  void OnKeyDown(short key, short shift, bool repeat);
-  void OnKeyUp(short key, short shift);
+  bool OnKeyDown(short key, short shift, bool repeat);
+  bool OnKeyUp(short key, short shift);
   void OnFocus(bool gained);
   void OnParentActivation(bool active);
   void OnHoverStart(LPARAM at);
@@ -157,14 +172,7 @@ class Zivududi final : public Window {
   } applied_;
   AfterHook ownHook_;
   AfterHook parentHook_;
+  const std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
-
-// The access key of a caption in lower case, or an empty text when it has none.
-std::wstring AccessKeyOf(std::wstring_view caption);
-
-// For the host's message loop, before IsDialogMessage: an access key typed in `root` (Alt with the key,
-// or the key alone while the focus is on a window that takes no typed characters) goes to the enabled,
-// visible button of `root` whose access key it is. True when a button took it.
-bool TranslateAccessKey(HWND root, const MSG& msg);
 
 }  // namespace quilnet::button

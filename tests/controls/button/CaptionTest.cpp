@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/button/ButtonTestKit.h"
+#include "platform/Gdi.h"
 
 namespace quilnet::button {
 namespace {
@@ -26,18 +27,23 @@ UniqueBitmap MakeBitmap(int w, int h, const std::function<COLORREF(int, int)>& c
 
 class ButtonCaptionTest : public ButtonDrawTest {
  protected:
-  ButtonCaptionTest() {
+  // Two CJK glyphs of a 9-point face are 24 pixels wide everywhere; the line is 16 pixels high with Wine's
+  // fallback face (SimSun on Windows makes it 12, where these numbers do not hold).
+  void SetUp() override {
+    const HGDIOBJ old = SelectObject(canvas.dc(), font.get());
     SIZE size{};
     GetTextExtentPoint32W(canvas.dc(), kCaption, 2, &size);
     TEXTMETRICW metrics{};
     GetTextMetricsW(canvas.dc(), &metrics);
-    tw = size.cx;
-    th = metrics.tmHeight;
+    SelectObject(canvas.dc(), old);
+    ASSERT_EQ(size.cx, 24);
+    if (metrics.tmHeight != 16) GTEST_SKIP() << "a line of " << metrics.tmHeight << " pixels";
   }
   // A flat face, so the picture stands out.
   ButtonLook Flat(const UniqueBitmap& picture, int w, int h) {
     ButtonLook look = Look(FlatHotRaised, Normal, 0x808080);
     look.caption = kCaption;
+    look.font = font.get();
     if (picture) look.picture = {ButtonPicture::Kind::Bitmap, picture.get(), nullptr, w, h};
     return look;
   }
@@ -50,39 +56,27 @@ class ButtonCaptionTest : public ButtonDrawTest {
     return {-1, -1};
   }
 
-  static constexpr const wchar_t* kCaption = L"ab";
+  static constexpr const wchar_t* kCaption = L"保存";
+  UniqueFont font = MakeFont(L"宋体", 9, 96, GB2312_CHARSET);
   UniqueBitmap red16 = MakeBitmap(16, 16, [](int, int) { return kRed; });
-  int tw = 0, th = 0;
 };
 
 TEST_F(ButtonCaptionTest, PictureAndCaptionPlaces) {
-  // Width 93, height 55, picture 16 × 16; tw × th is the caption's size.
+  // Width 93, height 55, picture 16 × 16, caption 24 × 16.
   struct Row {
     int pictureAlign, captionAlign;
     bool accessKey;
-    std::function<RECT(int tw, int th)> expected;  // picture left, top; caption left, top
+    RECT expected;  // picture left, top; caption left, top
   };
   const std::vector<Row> rows = {
-      {LeftEdge, Center, false, [](int tw, int th) { return RECT{4, 19, std::max(46 - tw / 2 + 8, 24), 27 - th / 2}; }},
-      {LeftOfCaption, Center, false,
-       [](int tw, int th) { return RECT{std::max((77 - tw) / 2, 4), 19, std::max(46 - tw / 2 + 11, 24), 27 - th / 2}; }},
-      {LeftOfCaption, Center, true,
-       [](int tw, int th) { return RECT{std::max((77 - tw) / 2, 4), 19, std::max(46 - tw / 2 + 11, 24) + 3, 27 - th / 2}; }},
-      {RightEdge, Center, false, [](int tw, int th) { return RECT{73, 19, 46 - tw / 2, 27 - th / 2}; }},
-      {RightEdge, Right, false, [](int tw, int th) { return RECT{73, 19, 93 - tw - 20, 27 - th / 2}; }},
-      {RightOfCaption, Center, false,
-       [](int tw, int th) { return RECT{std::min((93 - (16 - tw)) / 2, 73), 19, 46 - tw / 2 - 11, 27 - th / 2}; }},
-      {RightOfCaption, Left, false, [](int tw, int th) { return RECT{tw + 4, 19, 4, 27 - th / 2}; }},
-      {Behind, Center, false, [](int tw, int th) { return RECT{38, 19, 46 - tw / 2, 27 - th / 2}; }},
-      {TopEdge, Center, false, [](int tw, int th) { return RECT{38, 4, 46 - tw / 2, 8 + 27 - th / 2 + 2}; }},
-      {AboveCaption, Center, false,
-       [](int tw, int th) { return RECT{38, std::max((55 - (16 + th)) / 2, 4), 46 - tw / 2, 8 + 27 - th / 2 + 2}; }},
-      {BottomEdge, Center, false, [](int tw, int th) { return RECT{38, 35, 46 - tw / 2, 27 - 8 - th / 2 - 2}; }},
-      {BelowCaption, Center, false,
-       [](int tw, int th) { return RECT{38, std::min((55 - (16 - th)) / 2, 35), 46 - tw / 2, 27 - 8 - th / 2 - 2}; }},
-      {LeftOfCaption, Right, false, [](int tw, int th) { return RECT{93 - tw - 4 - 20, 19, 93 - tw - 4, 27 - th / 2}; }},
-      {LeftOfCaption, Left, false, [](int, int th) { return RECT{4, 19, 24, 27 - th / 2}; }},
-      {LeftEdge, Right, false, [](int tw, int th) { return RECT{4, 19, std::max(93 - tw - 4, 20), 27 - th / 2}; }},
+      {LeftEdge, Center, false, {4, 19, 42, 19}},      {LeftOfCaption, Center, false, {26, 19, 45, 19}},
+      {LeftOfCaption, Center, true, {26, 19, 48, 19}}, {RightEdge, Center, false, {73, 19, 34, 19}},
+      {RightEdge, Right, false, {73, 19, 49, 19}},     {RightOfCaption, Center, false, {50, 19, 23, 19}},
+      {RightOfCaption, Left, false, {28, 19, 4, 19}},  {Behind, Center, false, {38, 19, 34, 19}},
+      {TopEdge, Center, false, {38, 4, 34, 29}},       {AboveCaption, Center, false, {38, 11, 34, 29}},
+      {BottomEdge, Center, false, {38, 35, 34, 9}},    {BelowCaption, Center, false, {38, 27, 34, 9}},
+      {LeftOfCaption, Right, false, {45, 19, 65, 19}}, {LeftOfCaption, Left, false, {4, 19, 24, 19}},
+      {LeftEdge, Right, false, {4, 19, 65, 19}},
   };
   for (const Row& r : rows) {
     canvas.Fill(test::kSentinel);
@@ -91,13 +85,13 @@ TEST_F(ButtonCaptionTest, PictureAndCaptionPlaces) {
     look.captionAlign = r.captionAlign;
     look.hasAccessKey = r.accessKey;
     Draw(look);
-    const RECT e = r.expected(tw, th);
+    const RECT& e = r.expected;
     const POINT picture = FindRed();
     EXPECT_EQ(picture.x, e.left) << r.pictureAlign << "/" << r.captionAlign;
     EXPECT_EQ(picture.y, e.top) << r.pictureAlign << "/" << r.captionAlign;
     EXPECT_EQ(memory.captionRect.left, e.right) << r.pictureAlign << "/" << r.captionAlign;
     EXPECT_EQ(memory.captionRect.top, e.bottom) << r.pictureAlign << "/" << r.captionAlign;
-    EXPECT_EQ(memory.captionRect.right - memory.captionRect.left, tw);
+    EXPECT_EQ(memory.captionRect.right - memory.captionRect.left, 24);
   }
 }
 
@@ -116,19 +110,22 @@ TEST_F(ButtonCaptionTest, CaptionOnlyPressedOffsetsAndAWideCaption) {
   for (const auto& r : rows) {
     ButtonLook look = Look(r.style, r.state, 0x808080);
     look.caption = kCaption;
+    look.font = font.get();
     look.captionAlign = r.captionAlign;
     look.hasAccessKey = r.accessKey;
     Draw(look);
-    const int plainX = r.captionAlign == Left ? 4 : r.captionAlign == Right ? 93 - tw - 4 : 46 - tw / 2;
+    const int plainX = r.captionAlign == Left ? 4 : r.captionAlign == Right ? 65 : 34;
     EXPECT_EQ(memory.captionRect.left, plainX + r.dx) << r.style << " " << r.state;
-    EXPECT_EQ(memory.captionRect.top, 27 - th / 2 + r.dy) << r.style << " " << r.state;
+    EXPECT_EQ(memory.captionRect.top, 19 + r.dy) << r.style << " " << r.state;
   }
   // Wider than the button, the caption goes left of a picture kept at the right.
   ButtonLook look = Flat(red16, 16, 16);
   look.caption = L"abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz";
   look.pictureAlign = RightOfCaption;
   SIZE wide{};
+  const HGDIOBJ old = SelectObject(canvas.dc(), font.get());
   GetTextExtentPoint32W(canvas.dc(), look.caption.c_str(), static_cast<int>(look.caption.size()), &wide);
+  SelectObject(canvas.dc(), old);
   ASSERT_GT(wide.cx, kW);
   Draw(look);
   EXPECT_EQ(memory.captionRect.left, 93 - wide.cx - 16 - 4);

@@ -5,11 +5,30 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "controls/button/Zivududi.h"
+#include "platform/Subclass.h"
+#include "support/Canvas.h"
+#include "support/DebugTrace.h"
+#include "support/Messages.h"
 #include "support/Pump.h"
+
+// Freed objects are overwritten, so that a button read after its host destroyed it reads garbage rather
+// than what it last held.
+void* operator new(std::size_t size) {
+  if (void* p = HeapAlloc(GetProcessHeap(), 0, size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { HeapFree(GetProcessHeap(), 0, p); }
+void operator delete(void* p, std::size_t size) noexcept {
+  if (p) std::memset(p, 0xDD, size);
+  HeapFree(GetProcessHeap(), 0, p);
+}
 
 namespace quilnet::button {
 namespace {
@@ -93,6 +112,7 @@ class ButtonTest : public ::testing::Test {
   HWND after = nullptr;
   std::vector<std::unique_ptr<Zivududi>> buttons;
   std::vector<int> clicks;
+  bool destroyOnClick = false;
   int parentMessages = 0;
   Log events;
   Log changed;
@@ -102,6 +122,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   if (ButtonTest::current) {
     if (message == WM_APP) ++ButtonTest::current->parentMessages;
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) ButtonTest::current->clicks.push_back(LOWORD(wParam));
+    if (message == WM_COMMAND && ButtonTest::current->destroyOnClick) ButtonTest::current->buttons.clear();
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -177,7 +198,7 @@ TEST_F(ButtonTest, PropertiesSurviveWritingAndReadingBack) {
     Make(written).WriteProperties(again);
     EXPECT_EQ(again.Stored().size(), written.Stored().size());
     for (const auto& [key, value] : written.Stored()) {
-      EXPECT_TRUE(again.Find(key) && again.Find(key)->index() == value.index()) << testing::PrintToString(key);
+      EXPECT_TRUE(again.Find(key) && *again.Find(key) == value) << testing::PrintToString(key);
     }
     EXPECT_EQ(buttons.back()->Caption(), buttons[buttons.size() - 2]->Caption());
     EXPECT_EQ(buttons.back()->ButtonStyle(), buttons[buttons.size() - 2]->ButtonStyle());
@@ -215,7 +236,8 @@ TEST_F(ButtonTest, NewButtonAndStyleChangeTakeTheStyleDefaults) {
   EXPECT_TRUE(changed.empty());
   b.SetPictureHover({ButtonPicture::Kind::Icon, nullptr, LoadIconW(nullptr, IDI_APPLICATION), 32, 32});
   EXPECT_EQ(b.Picture().kind, ButtonPicture::Kind::Icon);
-  EXPECT_EQ(changed, (Log{L"Picture", L"PictureHover"}));
+  b.SetMousePointer(11);
+  EXPECT_EQ(changed, (Log{L"Picture", L"PictureHover", L"MousePointer"}));
   // The window text is the caption, both ways.
   SetWindowTextW(b.hwnd(), L"&Go");
   EXPECT_EQ(b.Caption(), L"&Go");
@@ -280,6 +302,111 @@ TEST_F(ButtonTest, InputStateMachine) {
     PointerOff();
     buttons.clear();
   }
+}
+
+TEST_F(ButtonTest, DoubleClickPressesAgainAndClicksOnRelease) {
+  Zivududi& b = Make();
+  b.events.MouseDown = [this](short, short, float, float) { events.push_back(L"MouseDown"); };
+  b.events.DblClick = [this] { events.push_back(L"DblClick"); };
+  test::MessageRecorder recorder;
+  recorder.Ignore({WM_SETFOCUS, WM_KILLFOCUS, WM_IME_SETCONTEXT, WM_IME_NOTIFY, WM_CTLCOLORBTN, WM_GETDLGCODE});
+  const test::MessageSpy onButton(b.hwnd(), recorder), onParent(parent, recorder);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    Send(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(40, 20));
+  }
+  // The mouse is let go before the parent hears of each click: its handler may open a window.
+  const WPARAM clicked = MAKEWPARAM(kId, BN_CLICKED);
+  const test::ExpectedMessage expected[] = {
+      {WM_LBUTTONDOWN}, {WM_LBUTTONUP},   {WM_CAPTURECHANGED}, {WM_COMMAND, test::kWParam, clicked},
+      {WM_LBUTTONDBLCLK}, {WM_LBUTTONUP}, {WM_CAPTURECHANGED}, {WM_COMMAND, test::kWParam, clicked}};
+  EXPECT_TRUE(recorder.Matches(expected));
+  EXPECT_EQ(events, (Log{L"MouseDown", L"MouseUp", L"MouseDown", L"DblClick", L"MouseUp"}));
+  EXPECT_EQ(State(), Down);
+}
+
+TEST_F(ButtonTest, AHostMayDestroyTheButtonFromItsOwnEvents) {
+  const struct {
+    const char* name;
+    void (*input)(ButtonTest& t, Zivududi& b);
+  } rows[] = {
+      {"click", [](ButtonTest& t, Zivududi&) { t.destroyOnClick = true, t.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 9)), t.Send(WM_LBUTTONUP, 0, MAKELPARAM(9, 9)); }},
+      {"enter", [](ButtonTest& t, Zivududi&) { t.destroyOnClick = true, t.Key(WM_KEYDOWN, VK_RETURN); }},
+      {"space", [](ButtonTest& t, Zivududi&) { t.destroyOnClick = true, t.Key(WM_KEYDOWN, VK_SPACE), t.Key(WM_KEYUP, VK_SPACE); }},
+      {"BM_CLICK pressing", [](ButtonTest& t, Zivududi& b) { b.events.MouseDown = [&t](short, short, float, float) { t.buttons.clear(); }, t.Send(BM_CLICK); }},
+      {"double click", [](ButtonTest& t, Zivududi& b) {
+         t.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, 9)), t.Send(WM_LBUTTONUP, 0, MAKELPARAM(9, 9));
+         b.events.MouseDown = [&t](short, short, float, float) { t.buttons.clear(); };
+         t.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(9, 9));
+       }},
+      {"entering", [](ButtonTest& t, Zivududi& b) {
+         b.events.MouseEnter = [&t] { t.buttons.clear(); };
+         RECT r{};
+         GetWindowRect(b.hwnd(), &r);
+         SetCursorPos(r.left + 9, r.top + 9);
+         test::PumpUntil([&t] { return t.buttons.empty(); }, 1000);
+       }},
+  };
+  for (const auto& row : rows) {
+    Zivududi& b = Make();
+    const HWND hwnd = b.hwnd();
+    row.input(*this, b);
+    EXPECT_TRUE(buttons.empty()) << row.name;
+    EXPECT_FALSE(IsWindow(hwnd)) << row.name;
+    destroyOnClick = false;
+    PointerOff();
+  }
+}
+
+TEST_F(ButtonTest, AHandlerThatThrowsIsAnsweredByTheWindowBaseWithATrace) {
+  Zivududi& b = Make();
+  b.events.KeyDown = [](short, short) { throw std::runtime_error("handler"); };
+  const test::DebugTrace trace;
+  Key(WM_KEYDOWN, 'A');
+  EXPECT_TRUE(trace.Has(L"message 0x0100 failed"));
+}
+
+TEST_F(ButtonTest, TheCursorFollowsMousePointerAndHandPointer) {
+  Zivududi& b = Make();
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+  const struct {
+    int pointer;
+    bool hand;
+    HCURSOR cursor;  // nullptr: the button's custom icon
+  } rows[] = {{0, false, LoadCursorW(nullptr, IDC_ARROW)}, {11, false, LoadCursorW(nullptr, IDC_WAIT)},
+              {11, true, LoadCursorW(nullptr, IDC_HAND)}, {99, false, nullptr}};
+  for (const auto& row : rows) {
+    if (row.pointer == 99) b.SetMouseIcon(icon);
+    b.SetMousePointer(row.pointer);
+    b.SetHandPointer(row.hand);
+    SetCursor(nullptr);
+    Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(b.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), row.cursor ? row.cursor : b.MouseIcon()) << row.pointer << row.hand;
+  }
+}
+
+TEST_F(ButtonTest, PrintingTheClientGivesThePixelsOfThePaint) {
+  Zivududi& b = Make(Bag({{L"ButtonStyle", HorizontalGradient}, {L"Caption", std::wstring(L"&Go")}}));
+  UpdateWindow(b.hwnd());
+  test::Drain();
+  test::Canvas painted(93, 55), printed(93, 55);
+  const HDC screen = GetDC(b.hwnd());
+  BitBlt(painted.dc(), 0, 0, 93, 55, screen, 0, 0, SRCCOPY);
+  ReleaseDC(b.hwnd(), screen);
+  printed.Print(b.hwnd());
+  EXPECT_TRUE(printed.SameAs(painted));
+}
+
+TEST_F(ButtonTest, WithoutLeaveTrackingNothingIsHookedAndNothingHovers) {
+  const size_t states = LiveSubclassStates();
+  Container container;
+  container.leaveTracker = nullptr;
+  buttons.push_back(Zivududi::CreateFromBag(parent, kBounds, kId, {}, container));
+  EXPECT_EQ(LiveSubclassStates(), states);
+  RECT r{};
+  GetWindowRect(buttons.front()->hwnd(), &r);
+  SetCursorPos(r.left + 9, r.top + 9);
+  Pump(300);
+  EXPECT_EQ(State(), Normal);
 }
 
 TEST_F(ButtonTest, ArrowsMoveTheFocusAlongTheTabStops) {
