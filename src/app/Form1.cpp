@@ -267,14 +267,15 @@ void Form1::Load() {
   Try(L"write HQ.bat", [&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
   // A list left by an earlier run is not this run's.
   Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
-  // 4: start it hidden, without waiting, in the program's own folder (where it writes its list); only a
-  // script that this run wrote.
+  // 4: start it hidden, without waiting, in the program's own folder, in a job that ends with the window;
+  // only a script that this run wrote. cmd expands %...% in its command line, so a path that holds a '%'
+  // could name another file.
   Try(L"start HQ.bat", [&] {
-    if (!scriptFile_) return;
-    scriptProcess_ = starter_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + script + L"\"\"",
-                                          folder_);
+    if (!scriptFile_ || script.find(L'%') != std::wstring::npos) return;
+    script_ = starter_.StartScript(
+        L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /v:off /c \"\"" + script + L"\"\"", folder_);
   });
-  if (!scriptProcess_) scriptFile_.reset();
+  if (!script_) scriptFile_.reset();
   // 5: the poll; its first tick comes after this sequence has ended.
   Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
   // 6
@@ -307,6 +308,8 @@ void Form1::Load() {
 void Form1::Unload() { DeleteGeneratedFiles(); }
 
 void Form1::DeleteGeneratedFiles() {
+  // A script that still runs ends first, so that nothing writes the list after it was deleted.
+  script_.End();
   scriptFile_.reset();
   Try(L"delete HQ.bat", [&] { RemoveFile(FilePath(kScriptFile)); });
   Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
@@ -463,15 +466,13 @@ void Form1::OnTimer2() {
 
 // The connection names, read once the script has ended, so never from a half-written file: a tick
 // that finds it running waits for the next, up to a bound. With no script to wait for, the first tick
-// reads whatever is there.
+// reads whatever is there. Once the poll is over, a script that still runs writes for nobody: it ends.
 void Form1::OnTmrCheck() {
-  if (scriptProcess_ && !starter_.ExitCode(scriptProcess_.get()) && ++pollTicks_ < kMaxPollTicks) return;
+  if (script_ && !starter_.ExitCode(script_.process()) && ++pollTicks_ < kMaxPollTicks) return;
   KillTimer(hwnd(), kTmrCheck);
   namesRead_ = true;  // once a start: the list is never filled again
-  if (!scriptProcess_ || starter_.ExitCode(scriptProcess_.get())) {
-    scriptProcess_.reset();
-    scriptFile_.reset();  // its script has ended; one that still runs keeps it held until shutdown
-  }
+  script_.End();
+  scriptFile_.reset();
   Try(L"fill Combo2", [&] {
     const HWND combo = Control(L"Combo2");
     for (const std::wstring& name : ReadConnectionNames(FilePath(kNamesFile))) {

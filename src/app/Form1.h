@@ -115,7 +115,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   std::wstring folder_;
   AdapterInventory adapters_;
   UniqueFile scriptFile_;  // HQ.bat, held unchangeable until its script has ended
-  UniqueHandle scriptProcess_;
+  JobProcess script_;
   unsigned pollTicks_ = 0;
   bool namesRead_ = false;
   DhcpRuns dhcpRuns_;

@@ -6,33 +6,53 @@
 #include "platform/Files.h"
 
 namespace quilnet {
+namespace {
 
-std::vector<std::wstring> ParseConnectionNames(std::string_view bytes, UINT codePage) {
-  if (bytes.size() > kMaxNamesFileBytes) {
-    bytes = bytes.substr(0, kMaxNamesFileBytes);
-    const size_t lastEnd = bytes.find_last_of("\r\n");
-    bytes = bytes.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+// The rule under the heading: dashes, then nothing but blanks.
+bool IsRule(std::string_view line) {
+  const size_t last = line.find_last_not_of(" \t");
+  return last != std::string_view::npos && line.substr(0, last + 1).find_first_not_of('-') == std::string_view::npos;
+}
+
+// The row from its fourth field to its end; empty when it has no fourth field.
+std::wstring_view NameOfRow(std::wstring_view row) {
+  size_t at = 0;
+  for (int field = 0; field < 3; ++field) {
+    while (at < row.size() && IsBlank(row[at])) ++at;
+    while (at < row.size() && !IsBlank(row[at])) ++at;
   }
+  while (at < row.size() && IsBlank(row[at])) ++at;
+  return row.substr(at);
+}
+
+}  // namespace
+
+std::vector<std::wstring> ParseConnectionNames(std::string_view listing, UINT codePage) {
+  listing = listing.substr(0, kMaxNamesFileBytes);
   std::vector<std::wstring> names;
-  while (!bytes.empty()) {
-    const size_t end = bytes.find_first_of("\r\n");
-    const std::string_view line = bytes.substr(0, end);
-    size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-    if (end != std::string_view::npos && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') {
-      ++next;
+  bool ruled = false;
+  // A line ends at CR LF, LF or a lone CR. GBK's trail bytes never fall in the ASCII range of CR, LF, NUL,
+  // blanks or dashes, so byte tests are safe here.
+  for (size_t end; (end = listing.find_first_of("\r\n")) != std::string_view::npos;) {
+    const std::string_view line = listing.substr(0, end);
+    listing.remove_prefix(listing.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
+    if (!ruled) {
+      ruled = IsRule(line);
+      continue;
     }
-    bytes.remove_prefix(next);
-    // GBK's trail bytes never fall in the ASCII range of CR, LF or NUL, so a byte test is safe here.
     if (line.find('\0') != std::string_view::npos) continue;
-    std::optional<std::wstring> name = FromCodePageExact(line, codePage);
-    if (name && name->size() <= kMaxConnectionName) names.push_back(std::move(*name));
+    const std::optional<std::wstring> row = FromCodePageExact(line, codePage);
+    if (!row) continue;
+    const std::wstring_view name = NameOfRow(*row);
+    if (!name.empty() && name.size() <= kMaxConnectionName) names.emplace_back(name);
   }
   return names;
 }
 
 std::vector<std::wstring> ReadConnectionNames(const std::wstring& path) {
-  // One byte over the cap tells a file of exactly the cap from a longer one.
-  const std::optional<std::string> bytes = ReadFileBytes(path, kMaxNamesFileBytes + 1);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kMaxNamesFileBytes);
   if (!bytes) return {};
   return ParseConnectionNames(*bytes, GetOEMCP());
 }

@@ -99,16 +99,35 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
 UniqueFile WriteHeldFile(const std::wstring& path, std::string_view bytes) {
   if (bytes.size() > MAXDWORD) return UniqueFile();
   DeleteFileW(path.c_str());
-  // CREATE_NEW never opens what is there: a name that could not be freed fails here.
-  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+  BY_HANDLE_FILE_INFORMATION written{};
+  {
+    // CREATE_NEW never opens what is there: a name that could not be freed fails here.
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    DWORD count = 0;
+    if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) ||
+        count != bytes.size() || !GetFileInformationByHandle(file.get(), &written)) {
+      return UniqueFile();
+    }
+  }
+  // Held for reading alone, so that whoever runs it can open it however it opens scripts, and shared for
+  // reading alone, so that nobody can write, replace or delete it. No handle can be turned from writing to
+  // that, so the file is opened anew: it must still be the very file written, with the very bytes.
+  UniqueFile held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file) return file;
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size()) {
+  BY_HANDLE_FILE_INFORMATION now{};
+  if (!held || !GetFileInformationByHandle(held.get(), &now) ||
+      now.dwVolumeSerialNumber != written.dwVolumeSerialNumber || now.nFileIndexHigh != written.nFileIndexHigh ||
+      now.nFileIndexLow != written.nFileIndexLow || now.nFileSizeHigh != 0 || now.nFileSizeLow != bytes.size()) {
     return UniqueFile();
   }
-  return file;
+  std::string check(bytes.size(), '\0');
+  DWORD count = 0;
+  if (!check.empty() && (!ReadFile(held.get(), check.data(), static_cast<DWORD>(check.size()), &count, nullptr) ||
+                         count != check.size() || check != bytes)) {
+    return UniqueFile();
+  }
+  return held;
 }
 
 bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }

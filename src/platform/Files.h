@@ -28,8 +28,9 @@ FileContents ReadWholeFile(const std::wstring& path, size_t maxBytes);
 // over it. False when any step fails; the old file is then as it was.
 bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes);
 // Writes a file to be run: whatever had the name is removed first (a link someone planted is removed, not
-// written through), the file is created new with these bytes, and the handle that is returned keeps it so:
-// others may read it, but nobody may change, replace or delete it until the handle is closed. An empty
+// written through), the file is created new with these bytes, and the handle that is returned, which only
+// reads, keeps it so: others may read it, but nobody may change, replace or delete it until the handle is
+// closed. An empty
 // owner when any step failed; whatever then has the name is not ours and must not be run.
 UniqueFile WriteHeldFile(const std::wstring& path, std::string_view bytes);
 // False when the file is missing or cannot be deleted.

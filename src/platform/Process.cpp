@@ -1,13 +1,66 @@
 #include "platform/Process.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/CodePage.h"
 
 namespace quilnet {
+namespace {
 
-UniqueHandle SystemProcessStarter::StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) {
+// How long ending a job waits for its processes to go when the system does not say that they have.
+constexpr DWORD kJobEndWaitMs = 2000;
+
+// The variable's name in "Name=value"; the hidden ones that hold each drive's folder begin with '='.
+std::wstring_view NameOf(std::wstring_view entry) { return entry.substr(0, entry.find(L'=', 1)); }
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+// The program's environment block with the variables a script must be able to trust set by us, sorted by
+// name as the system keeps it; empty when the Windows folder is not known.
+std::vector<wchar_t> ScriptEnvironment() {
+  wchar_t windows[MAX_PATH];
+  const UINT n = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return {};
+  const std::pair<std::wstring_view, std::wstring> ours[] = {
+      // cmd then runs no program from its current folder, which is ours and others may write.
+      {L"NoDefaultCurrentDirectoryInExePath", L"1"},
+      // The script names netsh through it, and the user's settings (so any program of theirs) can set it.
+      {L"SystemRoot", std::wstring(windows, n)},
+  };
+  std::vector<std::wstring> entries;
+  if (wchar_t* block = GetEnvironmentStringsW()) {
+    for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) entries.emplace_back(entry);
+    FreeEnvironmentStringsW(block);
+  }
+  std::erase_if(entries, [&](const std::wstring& entry) {
+    return std::any_of(std::begin(ours), std::end(ours),
+                       [&](const auto& variable) { return SameName(NameOf(entry), variable.first); });
+  });
+  for (const auto& [name, value] : ours) entries.push_back(std::wstring(name) + L"=" + value);
+  std::sort(entries.begin(), entries.end(), [](const std::wstring& a, const std::wstring& b) {
+    const std::wstring_view x = NameOf(a), y = NameOf(b);
+    return CompareStringOrdinal(x.data(), static_cast<int>(x.size()), y.data(), static_cast<int>(y.size()), TRUE) ==
+           CSTR_LESS_THAN;
+  });
+  std::vector<wchar_t> block;
+  for (const std::wstring& entry : entries) {
+    block.insert(block.end(), entry.begin(), entry.end());
+    block.push_back(L'\0');
+  }
+  block.push_back(L'\0');
+  return block;
+}
+
+// Starts the command line with a hidden window and no console window, in the folder (the program's own
+// when empty), with the flags and environment given (the program's own when null).
+bool CreateHidden(const std::wstring& commandLine, const std::wstring& currentFolder, DWORD flags, void* environment,
+                  PROCESS_INFORMATION& pi) {
   // CreateProcessW may write into the command line, so it gets a private copy.
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
@@ -15,13 +68,86 @@ UniqueHandle SystemProcessStarter::StartHidden(const std::wstring& commandLine, 
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION pi{};
   const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, folder, &si, &pi)) {
-    return UniqueHandle();
+  return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | flags, environment, folder,
+                        &si, &pi) != FALSE;
+}
+
+}  // namespace
+
+JobProcess::JobProcess(UniqueHandle process, UniqueHandle job, UniqueHandle port) noexcept
+    : process_(std::move(process)), job_(std::move(job)), port_(std::move(port)) {}
+
+JobProcess& JobProcess::operator=(JobProcess&& other) noexcept {
+  if (this != &other) {
+    End();
+    process_ = std::move(other.process_);
+    job_ = std::move(other.job_);
+    port_ = std::move(other.port_);
   }
+  return *this;
+}
+
+void JobProcess::End() noexcept {
+  if (job_) {
+    TerminateJobObject(job_.get(), ERROR_CANCELLED);
+    // Termination only begins here: what they held stays open until the last of them has gone.
+    if (port_) {
+      const ULONGLONG until = GetTickCount64() + kJobEndWaitMs;
+      for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        DWORD message = 0;
+        ULONG_PTR key = 0;
+        OVERLAPPED* detail = nullptr;
+        if (!GetQueuedCompletionStatus(port_.get(), &message, &key, &detail, static_cast<DWORD>(until - now)) ||
+            message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) {
+          break;
+        }
+      }
+    } else if (process_) {
+      WaitForSingleObject(process_.get(), kJobEndWaitMs);
+    }
+  }
+  port_.reset();
+  job_.reset();
+  process_.reset();
+}
+
+JobProcess ProcessStarter::StartScript(const std::wstring&, const std::wstring&) { return {}; }
+
+UniqueHandle SystemProcessStarter::StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) {
+  PROCESS_INFORMATION pi{};
+  if (!CreateHidden(commandLine, currentFolder, 0, nullptr, pi)) return UniqueHandle();
   CloseHandle(pi.hThread);
   return UniqueHandle(pi.hProcess);
+}
+
+JobProcess SystemProcessStarter::StartScript(const std::wstring& commandLine, const std::wstring& currentFolder) {
+  UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!job || !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+    return {};
+  }
+  UniqueHandle port(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
+  JOBOBJECT_ASSOCIATE_COMPLETION_PORT link{job.get(), port.get()};
+  if (port && !SetInformationJobObject(job.get(), JobObjectAssociateCompletionPortInformation, &link, sizeof link)) {
+    port.reset();
+  }
+  std::vector<wchar_t> environment = ScriptEnvironment();
+  if (environment.empty()) return {};
+  PROCESS_INFORMATION pi{};
+  // Suspended until it is in the job, so that nothing it starts can begin outside it.
+  constexpr DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
+  if (!CreateHidden(commandLine, currentFolder, flags, environment.data(), pi)) return {};
+  UniqueHandle process(pi.hProcess);
+  const UniqueHandle thread(pi.hThread);
+  if (!AssignProcessToJobObject(job.get(), process.get())) {
+    TerminateProcess(process.get(), ERROR_CANCELLED);
+    return {};
+  }
+  JobProcess started(std::move(process), std::move(job), std::move(port));
+  if (ResumeThread(thread.get()) == static_cast<DWORD>(-1)) return {};  // (ending `started` ends it)
+  return started;
 }
 
 std::optional<DWORD> SystemProcessStarter::ExitCode(HANDLE process) {

@@ -7,6 +7,29 @@
 
 namespace quilnet {
 
+// A process started in a job of its own: what it starts runs in the job too, and ending the job ends them
+// all. The job also ends them when its last handle closes, so nothing started in it outlives its owner.
+class JobProcess {
+ public:
+  JobProcess() noexcept = default;
+  // `port` is told when the job has no process left; without it, End waits for `process` alone.
+  JobProcess(UniqueHandle process, UniqueHandle job, UniqueHandle port) noexcept;
+  JobProcess(JobProcess&&) noexcept = default;
+  JobProcess& operator=(JobProcess&& other) noexcept;
+  ~JobProcess() { End(); }
+
+  HANDLE process() const noexcept { return process_.get(); }
+  explicit operator bool() const noexcept { return process_ != nullptr; }
+  // Ends every process of the job and returns once they have gone (so the files they held are closed),
+  // or after a bound when the system does not say so. Empty afterwards.
+  void End() noexcept;
+
+ private:
+  UniqueHandle process_;
+  UniqueHandle job_;
+  UniqueHandle port_;
+};
+
 // A program started with its standard output and error going into one pipe of its own.
 struct CapturedProcess {
   UniqueHandle process;
@@ -22,6 +45,11 @@ class ProcessStarter {
   // The exit code of a process it started, once that has ended; nothing while it runs (or when the code
   // cannot be read).
   virtual std::optional<DWORD> ExitCode(HANDLE process) = 0;
+  // Starts a command interpreter's command line hidden in the given folder, in a job of its own (see
+  // JobProcess), with the program's environment except that cmd looks for no program in its current folder
+  // and %SystemRoot% is the real Windows folder. Empty when it could not start in such a job; by default,
+  // for starters that run no scripts.
+  virtual JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder);
   // Starts as StartHidden does, with the program's output captured. A starter that cannot capture starts
   // it without: what it said then reads as nothing.
   virtual CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) {
@@ -33,6 +61,7 @@ class SystemProcessStarter final : public ProcessStarter {
  public:
   UniqueHandle StartHidden(const std::wstring& commandLine, const std::wstring& currentFolder) override;
   std::optional<DWORD> ExitCode(HANDLE process) override;
+  JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder) override;
   CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) override;
 };
 

@@ -9,8 +9,9 @@ void RestrictLibrarySearchToSystemFolder() noexcept {
   if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
   // Libraries that the platform's own code loads by name on our behalf, where not every loader keeps to
   // the restriction (Wine's theme library, painting a drop-down list, took msimg32 from the program's
-  // folder): loaded now from the system folder, so that a later load by name finds them loaded.
-  for (const wchar_t* name : {L"msimg32.dll"}) SystemLibrary(name);
+  // folder, and Wine's common controls took the theme library itself): loaded now from the system folder,
+  // so that a later load by name finds them loaded.
+  for (const wchar_t* name : {L"msimg32.dll", L"uxtheme.dll"}) SystemLibrary(name);
 }
 
 HMODULE SystemLibrary(const wchar_t* name) noexcept {

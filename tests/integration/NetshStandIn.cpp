@@ -1,9 +1,12 @@
 // Stands in for netsh.exe: records the arguments it was given and exits with a chosen code.
-//   QUILNET_NETSH_LOG   file to which one line is appended per run: the arguments, tab-separated, UTF-8
-//   QUILNET_NETSH_EXIT  exit code (0 when unset)
-//   QUILNET_NETSH_HOLD  file: while it exists, the stand-in keeps running
-//   QUILNET_NETSH_SAY   en or zh: first says, as netsh does in that language on a connection that is on
-//                       DHCP already, that it is (in the console's code page)
+//   QUILNET_NETSH_LOG      file to which one line is appended per run: the arguments, tab-separated, UTF-8
+//   QUILNET_NETSH_EXIT     exit code (0 when unset)
+//   QUILNET_NETSH_HOLD     file: while it exists, the stand-in keeps running
+//   QUILNET_NETSH_SAY      en or zh: first says, as netsh does in that language on a connection that is on
+//                          DHCP already, that it is (in the console's code page)
+//   QUILNET_NETSH_LISTING  file whose bytes `interface show interface` prints, as they are: the listing in
+//                          the console's code page (a file, as Wine garbles non-ASCII arguments)
+// Run from anywhere but the system folder, it is a plant: it leaves "<its own path>.ran" and does no more.
 // The arguments are split as every Windows program's runtime splits them, so the record shows what
 // netsh would see.
 #include <windows.h>
@@ -18,6 +21,17 @@ std::wstring Variable(const wchar_t* name) {
   wchar_t value[32768];
   const DWORD n = GetEnvironmentVariableW(name, value, 32768);
   return n > 0 && n < 32768 ? std::wstring(value, n) : std::wstring();
+}
+
+void PrintFile(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  char chunk[4096];
+  DWORD got = 0, written = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), chunk, got, &written, nullptr);
+  }
+  CloseHandle(file);
 }
 
 void Append(const std::wstring& path, const std::wstring& line) {
@@ -42,6 +56,14 @@ void Append(const std::wstring& path, const std::wstring& line) {
 }  // namespace
 
 int main() {
+  wchar_t self[MAX_PATH], system[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const UINT s = GetSystemDirectoryW(system, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH - 4 || s == 0 || _wcsnicmp(self, system, s) != 0 || self[s] != L'\\') {
+    const std::wstring ran = std::wstring(self, n) + L".ran";
+    CloseHandle(CreateFileW(ran.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return 0;
+  }
   int count = 0;
   wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
   std::wstring line;
@@ -62,6 +84,7 @@ int main() {
   }
   const std::wstring hold = Variable(L"QUILNET_NETSH_HOLD");
   while (!hold.empty() && GetFileAttributesW(hold.c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(20);
+  if (_wcsicmp(line.c_str(), L"interface\tshow\tinterface") == 0) PrintFile(Variable(L"QUILNET_NETSH_LISTING"));
   const std::wstring code = Variable(L"QUILNET_NETSH_EXIT");
   return code.empty() ? 0 : _wtoi(code.c_str());
 }

@@ -79,5 +79,21 @@ TEST(PlantedLibrary, LoadsIntoAPlainProgramAndNeverIntoQuilnet) {
   }
 }
 
+// What MSVC's /DEPENDENTLOADFLAG:0x800 writes: the loader takes the image's imports from the system folder.
+TEST(PlantedLibrary, QuilnetAsksTheLoaderForLibrariesFromTheSystemFolderAlone) {
+  const std::wstring program = FileFromEnvironment("QUILNET_PROGRAM");
+  const HMODULE image = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(image, nullptr);
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image) & ~ULONG_PTR{3});
+  const auto* nt =
+      reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG];
+  ASSERT_GE(directory.Size, 0x50u);
+  const BYTE* config = base + directory.VirtualAddress;
+  EXPECT_EQ(*reinterpret_cast<const DWORD*>(config), directory.Size);  // the loader compares the two
+  EXPECT_EQ(*reinterpret_cast<const WORD*>(config + 0x4E), LOAD_LIBRARY_SEARCH_SYSTEM32);  // DependentLoadFlags
+  FreeLibrary(image);
+}
+
 }  // namespace
 }  // namespace quilnet

@@ -3,6 +3,7 @@
 #include "net/ConnectionNames.h"
 #include "net/Dhcp.h"
 #include "platform/CodePage.h"
+#include "support/Listing.h"
 
 namespace quilnet {
 namespace {
@@ -11,24 +12,32 @@ using Names = std::vector<std::wstring>;
 
 std::string Gbk(const std::wstring& text) { return ToCodePage(text, kGbk); }
 
-TEST(ParseConnectionNames, OneNameALineInFileOrderAndLinesThatNameNoConnectionLeftOut) {
+TEST(ParseConnectionNames, TheNamesAreTheRowsUnderTheRuleFromTheirFourthFieldToTheirEnd) {
+  const Names names = {L"以太网", L"Wi-Fi 2", L"a & b | c \" % ! ^ < >"};
+  for (const test::Language language : {test::Language::English, test::Language::Chinese}) {
+    EXPECT_EQ(ParseConnectionNames(test::InterfaceListing(names, language), kGbk), names);
+  }
   const std::wstring longest(kMaxConnectionName, L'网');
-  const std::string file = Gbk(L"本地连接\r\n无线网络连接 2\r\n\r\n") + "\xFF\xFE garbage\r\n" +
-                           "lead at end \x81\r\n" +                   // not code page 936
-                           std::string("nul\0inside", 10) + "\r\n" +  // the list could not hold it
-                           Gbk(longest) + "\r\n" + Gbk(longest + L"x") + "\n" +
-                           "lf\nlone cr\rlast without end";  // every line end ends a name
-  EXPECT_EQ(ParseConnectionNames(file, kGbk),
-            (Names{L"本地连接", L"无线网络连接 2", L"", longest, L"lf", L"lone cr", L"last without end"}));
+  const std::string odd = std::string("Admin State State Type Interface Name\r\n----  \r\n\r\n") +
+                          "Enabled Connected Dedicated\r\n" +                     // no name
+                          "Enabled\tConnected\tDedicated\tTabbed  name\r\n" +
+                          "  Enabled   Connected   Dedicated   lf\n" +
+                          "a b c \xFF\xFE\r\n" + "a b c \x81\r\n" +                  // not code page 936
+                          std::string("a b c nul\0inside", 17) + "\r\n" +       // the list could not hold it
+                          "a b c " + Gbk(longest) + "\r\n" + "a b c " + Gbk(longest + L"x") + "\r\n" +
+                          "a b c lone cr\r" + "----\r\n" + "a b c cut short";
+  EXPECT_EQ(ParseConnectionNames(odd, kGbk), (Names{L"Tabbed  name", L"lf", longest, L"lone cr"}));
+  // No rule, no names: netsh said something else.
+  EXPECT_EQ(ParseConnectionNames("Enabled Connected Dedicated Ethernet\r\n", kGbk), Names{});
   EXPECT_EQ(ParseConnectionNames("", kGbk), Names{});
 }
 
-TEST(ParseConnectionNames, AHugeFileIsReadUpToTheCapAndTheLineItCutsIsDropped) {
-  std::string full;
-  while (full.size() < kMaxNamesFileBytes) full += "abc\n";
-  EXPECT_EQ(ParseConnectionNames(full, kGbk).size(), kMaxNamesFileBytes / 4);
-  EXPECT_EQ(ParseConnectionNames(full + "z\r\nmore\r\n" + std::string(1 << 20, 'x'), kGbk).size(),
-            kMaxNamesFileBytes / 4);
+TEST(ParseConnectionNames, AHugeFileIsReadUpToTheCapAndTheRowItCutsIsDropped) {
+  std::string full = "----\r\n";
+  while (full.size() + 8 <= kMaxNamesFileBytes) full += "a b c d\n";
+  const size_t rows = (full.size() - 6) / 8;
+  EXPECT_EQ(ParseConnectionNames(full, kGbk).size(), rows);
+  EXPECT_EQ(ParseConnectionNames(full + "a b c zzzzzzzz\r\nmore\r\n" + std::string(1 << 20, 'x'), kGbk).size(), rows);
 }
 
 TEST(DhcpCommandLines, ANameThatWouldEndTheQuotesIsRefused) {

@@ -34,6 +34,11 @@ class RecordingStarter final : public ProcessStarter {
     return UniqueHandle(copy);
   }
 
+  // Recorded and handed out as above, in no job.
+  JobProcess StartScript(const std::wstring& commandLine, const std::wstring& currentFolder) override {
+    return JobProcess(StartHidden(commandLine, currentFolder), {}, {});
+  }
+
   CapturedProcess StartCapturing(const std::wstring& commandLine, const std::wstring& currentFolder) override {
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     const bool piped = !fail && CreatePipe(&readEnd, &writeEnd, nullptr, kCapturedBytes);

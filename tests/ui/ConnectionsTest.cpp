@@ -9,6 +9,7 @@
 #include "net/Dhcp.h"
 #include "platform/CodePage.h"
 #include "support/FormFixture.h"
+#include "support/Listing.h"
 #include "support/Pump.h"
 
 namespace quilnet {
@@ -20,28 +21,22 @@ using Names = std::vector<std::wstring>;
 
 std::string Gbk(const std::wstring& text) { return ToCodePage(text, kGbk); }
 
-// Starts a batch of the test's own in place of the generated script, which needs a real netsh. The batch
-// is ended with the test, so that a failed test leaves no process waiting behind.
+std::string Listing(const Names& names) { return test::InterfaceListing(names, test::Language::Chinese); }
+
+// Starts a batch of the test's own in place of the generated script, which needs a real netsh, as the
+// program starts its script (so it ends with the window, or with the test).
 class ScriptStandIn final : public ProcessStarter {
  public:
   explicit ScriptStandIn(std::wstring batch) : batch_(std::move(batch)) {}
-  ~ScriptStandIn() override {
-    if (started_) TerminateProcess(started_.get(), 1);
-  }
-  UniqueHandle StartHidden(const std::wstring&, const std::wstring& folder) override {
-    UniqueHandle process =
-        real_.StartHidden(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + batch_ + L"\"\"", folder);
-    HANDLE copy = nullptr;
-    DuplicateHandle(GetCurrentProcess(), process.get(), GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS);
-    started_.reset(copy);
-    return process;
+  UniqueHandle StartHidden(const std::wstring&, const std::wstring&) override { return {}; }
+  JobProcess StartScript(const std::wstring&, const std::wstring& folder) override {
+    return real_.StartScript(L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /c \"\"" + batch_ + L"\"\"", folder);
   }
   std::optional<DWORD> ExitCode(HANDLE process) override { return real_.ExitCode(process); }
 
  private:
   SystemProcessStarter real_;
   std::wstring batch_;
-  UniqueHandle started_;
 };
 
 class ConnectionsTest : public test::WindowTest {
@@ -59,11 +54,9 @@ class ConnectionsTest : public test::WindowTest {
 };
 
 TEST_F(ConnectionsTest, PollWaitsForTheScriptToEndThenListsEveryNameAndTheChoiceFollows) {
-  const Names names = {L"本地连接", L"无线网络连接 2", L"", L"以太网"};
-  std::string full;
-  for (const std::wstring& name : names) full += Gbk(name) + "\r\n";
-  folder.Write(L"part.bin", Gbk(names[0]) + "\r\n");
-  folder.Write(L"full.bin", full);
+  const Names names = {L"本地连接", L"无线网络连接 2", L"以太网"};
+  folder.Write(L"part.bin", Listing({names[0]}));
+  folder.Write(L"full.bin", Listing(names));
   // Writes the first name, waits to be let go, then writes the whole list.
   folder.Write(L"script.bat",
                 "@echo off\r\ncopy /b /y part.bin network.txt >nul\r\n:wait\r\nif exist go.txt goto done\r\n"
@@ -104,11 +97,39 @@ TEST_F(ConnectionsTest, WithoutAScriptTheFirstTickReadsAndOneThatDoesNotEndIsWai
   form.reset();          // (its end deletes network.txt)
   starter.fail = false;  // now a script that never ends
   Start(starter);
-  folder.Write(L"network.txt", Gbk(L"本地连接") + "\r\n");
+  folder.Write(L"network.txt", Listing({L"本地连接"}));
   for (unsigned i = 1; i < Form1::kMaxPollTicks; ++i) Tick();
   EXPECT_EQ(Entries(), Names{});
   Tick();
   EXPECT_EQ(Entries(), Names{L"本地连接\r\n"});
+}
+
+TEST_F(ConnectionsTest, TheScriptSeesASafeEnvironmentAndEndsWithTheWindowWithAllItStarted) {
+  // A second interpreter that writes once let go, which will be after the window has closed.
+  folder.Write(L"inner.bat", "@echo off\r\necho.> started.txt\r\n:wait\r\nif exist go.txt goto done\r\n"
+                             "ping -n 2 127.0.0.1 >nul\r\ngoto wait\r\n:done\r\necho.> late.txt\r\n");
+  folder.Write(L"script.bat",
+               "@echo off\r\nset > env.txt\r\n\"%SystemRoot%\\System32\\cmd.exe\" /d /c \"%~dp0inner.bat\"\r\n");
+  wchar_t windows[MAX_PATH];
+  const UINT n = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+  // As the user's settings could have it.
+  SetEnvironmentVariableW(L"SystemRoot", L"C:\\Users\\Public");
+  SetEnvironmentVariableW(L"QUILNET_OWN", L"kept");
+  ScriptStandIn script(folder.File(L"script.bat"));
+  Start(script);
+  SetEnvironmentVariableW(L"SystemRoot", windows);
+  SetEnvironmentVariableW(L"QUILNET_OWN", nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return folder.Exists(L"started.txt"); }, 20000));
+  const std::string env = "\r\n" + folder.Read(L"env.txt").value_or("");
+  EXPECT_NE(env.find("\r\nNoDefaultCurrentDirectoryInExePath=1\r\n"), std::string::npos) << env;
+  // (Wine sets SystemRoot anew in every process it starts: only Windows can fail this one.)
+  EXPECT_NE(env.find("\r\nSystemRoot=" + Gbk(std::wstring(windows, n)) + "\r\n"), std::string::npos) << env;
+  EXPECT_NE(env.find("\r\nQUILNET_OWN=kept\r\n"), std::string::npos) << env;  // the rest is the program's
+
+  form.reset();
+  folder.Write(L"go.txt", "");
+  Pump(2500);
+  EXPECT_FALSE(folder.Exists(L"late.txt"));
 }
 
 TEST_F(ConnectionsTest, EachDhcpPressIsARunThatReportsSuccessOnlyWhenBothCommandsEndedWithZero) {

@@ -33,7 +33,7 @@ TEST_F(Form1Test, StartupSendsScriptThenOwnReadThenListFillThenFirstSelection) {
   Start();
   const std::wstring cmd = L"\"C:\\windows\\system32\\cmd.exe\"";
   const test::CallLog expected = {
-      L"Start " + cmd + L" /d /c \"\"" + folder.File(L"HQ.bat") + L"\"\"",
+      L"Start " + cmd + L" /d /v:off /c \"\"" + folder.File(L"HQ.bat") + L"\"\"",
       L"Connect winmgmts://./root/cimv2",
       L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE",
       L"Get IPAddress", L"Item Macaddress",
@@ -379,8 +379,7 @@ TEST_F(Form1Test, ScriptFileHoldsTheTemplateInGbk) {
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(*bytes, ":\xBB\xF1\xC8\xA1\xCD\xF8\xC2\xE7\xC1\xAC\xBD\xD3\xC3\xFB\xB3\xC6\r\n"  // ":获取网络连接名称"
                     ":scanEthernetAdapter\r\n"
-                    "@(for /f \"tokens=3*\" %%a in ('netsh interface show interface^|more +2') do "
-                    "@echo,%%b)>\"%cd%\\network.txt\"\r\n");
+                    "@\"%SystemRoot%\\System32\\netsh.exe\" interface show interface >\"%~dp0network.txt\"\r\n");
 }
 
 TEST_F(Form1Test, ClosingTheWindowDeletesTheGeneratedFiles) {

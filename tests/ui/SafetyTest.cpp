@@ -58,7 +58,11 @@ TEST_F(SafetyTest, TheScriptIsWrittenNewAndNobodyMayChangeItUntilItHasRun) {
   EXPECT_EQ(folder.Read(L"linked.txt"), "someone else's file");
   ASSERT_EQ(Starts(), 1u);
   EXPECT_FALSE(folder.Exists(L"network.txt"));  // the poll will not list it as this run's
-  // Readable while it runs (cmd reads it), and nothing else.
+  // Readable while it runs, however cmd opens it (also sharing nothing but reading), and nothing else.
+  const HANDLE reader = CreateFileW(folder.File(L"HQ.bat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+  if (reader != INVALID_HANDLE_VALUE) CloseHandle(reader);
   EXPECT_EQ(folder.Read(L"HQ.bat").value_or("").substr(0, 1), ":");
   EXPECT_FALSE(OthersCanChangeTheScript());
 
