@@ -103,16 +103,59 @@ COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB) noexcept {
 
 namespace {
 
-void Brush(HDC dc, const Box& box, COLORREF colour, int (WINAPI* paint)(HDC, const RECT*, HBRUSH)) {
-  if (!dc || box.width <= 0 || box.height <= 0) return;
-  const UniqueBrush brush = MakeSolidBrush(TranslateColour(colour));
+using Paint = int(WINAPI*)(HDC, const RECT*, HBRUSH);
+
+void PaintBox(HDC dc, const Box& box, HBRUSH brush, Paint paint) {
   const RECT rect{box.x, box.y, box.x + box.width, box.y + box.height};
-  if (brush) paint(dc, &rect, brush.get());
+  if (brush) paint(dc, &rect, brush);
+}
+
+void Brush(HDC dc, const Box& box, COLORREF colour, Paint paint) {
+  if (!dc || box.width <= 0 || box.height <= 0) return;
+  PaintBox(dc, box, MakeSolidBrush(TranslateColour(colour)).get(), paint);
+}
+
+void Brush(DrawingObjects& objects, const Box& box, COLORREF colour, Paint paint) {
+  if (!objects.dc() || box.width <= 0 || box.height <= 0) return;
+  PaintBox(objects.dc(), box, objects.Brush(TranslateColour(colour)), paint);
+}
+
+template <class Owner>
+auto Find(std::vector<std::pair<COLORREF, Owner>>& made, COLORREF colour) {
+  for (const auto& [c, owner] : made) {
+    if (c == colour) return owner.get();
+  }
+  return static_cast<decltype(made.front().second.get())>(nullptr);
 }
 
 }  // namespace
 
 void FillBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FillRect); }
 void FrameBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FrameRect); }
+void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour) { Brush(objects, box, colour, FillRect); }
+void FrameBox(DrawingObjects& objects, const Box& box, COLORREF colour) { Brush(objects, box, colour, FrameRect); }
+
+DrawingObjects::~DrawingObjects() {
+  // Nothing selected may be deleted.
+  if (ownPen_) SelectObject(dc_, ownPen_);
+}
+
+HBRUSH DrawingObjects::Brush(COLORREF colour) {
+  if (const HBRUSH made = Find(brushes_, colour)) return made;
+  brushes_.emplace_back(colour, MakeSolidBrush(colour));
+  return brushes_.back().second.get();
+}
+
+void DrawingObjects::UsePen(COLORREF colour) {
+  HPEN pen = Find(pens_, colour);
+  if (!pen) {
+    pens_.emplace_back(colour, MakeSolidPen(colour));
+    pen = pens_.back().second.get();
+  }
+  if (!pen || pen == selectedPen_) return;
+  const HGDIOBJ previous = SelectObject(dc_, pen);
+  if (!ownPen_) ownPen_ = previous;
+  selectedPen_ = pen;
+}
 
 }  // namespace quilnet

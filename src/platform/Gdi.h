@@ -3,6 +3,9 @@
 // the skin and the button share: rounding, colours, filled and framed boxes.
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/Handles.h"
 
 namespace quilnet {
@@ -62,5 +65,31 @@ COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB = 0.5) noexcept;
 // translated colour. A null context or an empty box draws nothing.
 void FillBox(HDC dc, const Box& box, COLORREF colour);
 void FrameBox(HDC dc, const Box& box, COLORREF colour);
+
+// The solid pens and brushes of one drawing operation on one context: each colour's made the first time
+// it is asked for and all are deleted when the operation ends (a face draws dozens of lines in a handful
+// of colours). A pen asked for stays selected until another is, or the end, which puts back the
+// context's own pen. Colours as drawn with, already translated.
+class DrawingObjects {
+ public:
+  explicit DrawingObjects(HDC dc) noexcept : dc_(dc) {}
+  DrawingObjects(const DrawingObjects&) = delete;
+  DrawingObjects& operator=(const DrawingObjects&) = delete;
+  ~DrawingObjects();
+
+  HDC dc() const noexcept { return dc_; }
+  HBRUSH Brush(COLORREF colour);
+  void UsePen(COLORREF colour);
+
+ private:
+  HDC dc_;
+  HGDIOBJ ownPen_ = nullptr;
+  HPEN selectedPen_ = nullptr;
+  std::vector<std::pair<COLORREF, UniquePen>> pens_;
+  std::vector<std::pair<COLORREF, UniqueBrush>> brushes_;
+};
+// As above, with the operation's brush.
+void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour);
+void FrameBox(DrawingObjects& objects, const Box& box, COLORREF colour);
 
 }  // namespace quilnet

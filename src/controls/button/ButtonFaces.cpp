@@ -18,13 +18,13 @@ void DrawClassic(Face& f) {
   const int lw = f.lw, lh = f.lh;
   if (!look.enabled) Edge(f.dc, Whole(f), EDGE_RAISED);
   if (f.checked) {
-    FillBox(f.dc, All(f), ShiftColour(f.back, 0.02f));
+    FillBox(f.objects, All(f), ShiftColour(f.back, 0.02f));
     if (style == FlatHotThin) return;
     Edge(f.dc, Whole(f), EDGE_SUNKEN);
-    if (style == Raised3D && look.showFocusRect && look.hasFocus) FrameBox(f.dc, {4, 4, lw - 7, lh - 7}, kAppWorkspace);
+    if (style == Raised3D && look.showFocusRect && look.hasFocus) FrameBox(f.objects, {4, 4, lw - 7, lh - 7}, kAppWorkspace);
     return;
   }
-  FillBox(f.dc, All(f), f.back);
+  FillBox(f.objects, All(f), f.back);
   switch (look.buttonState) {
     case Normal:
       if (style == Raised3D) Edge(f.dc, Whole(f), EDGE_RAISED);
@@ -35,13 +35,13 @@ void DrawClassic(Face& f) {
       break;
     case Down:
       if (style == Raised3D) {
-        FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, 0x99A8AC);
-        FrameBox(f.dc, {0, 0, lw, lh}, kBlack);
+        FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, 0x99A8AC);
+        FrameBox(f.objects, {0, 0, lw, lh}, kBlack);
       } else if (style == FlatHotRaised) {
         Edge(f.dc, Whole(f), EDGE_SUNKEN);
       } else {
-        FrameBox(f.dc, {0, 0, lw, lh}, kWhite);
-        FrameBox(f.dc, {0, 0, lw + 1, lh + 1}, kGrayText);
+        FrameBox(f.objects, {0, 0, lw, lh}, kWhite);
+        FrameBox(f.objects, {0, 0, lw + 1, lh + 1}, kGrayText);
       }
       break;
     default: break;
@@ -52,8 +52,8 @@ void DrawClassic(Face& f) {
   if (style == Raised3D && (look.buttonState == Normal || look.buttonState == Hot)) {
     // The default button's heavier outline.
     Edge(f.dc, RECT{0, 0, lw - 1, lh - 1}, EDGE_RAISED);
-    FrameBox(f.dc, {0, 0, lw - 1, lh - 1}, kAppWorkspace);
-    FrameBox(f.dc, {0, 0, lw, lh}, kBlack);
+    FrameBox(f.objects, {0, 0, lw - 1, lh - 1}, kAppWorkspace);
+    FrameBox(f.objects, {0, 0, lw, lh}, kBlack);
   }
 }
 
@@ -63,14 +63,14 @@ struct Rim {
 };
 void DrawRim(const Face& f, const Rim& rim) {
   const int lw = f.lw, lh = f.lh;
-  Line(f.dc, 1, 2, lw - 2, 2, rim.top2);
-  Line(f.dc, 1, 1, lw - 2, 1, rim.top1);
-  Line(f.dc, 1, 1, 1, lh - 2, rim.sides);
-  Line(f.dc, lw - 2, 2, lw - 2, lh - 2, rim.sides);
-  Line(f.dc, 2, 2, 2, lh - 3, rim.innerSides);
-  Line(f.dc, lw - 3, 3, lw - 3, lh - 3, rim.innerSides);
-  Line(f.dc, 2, lh - 3, lw - 2, lh - 3, rim.innerBottom);
-  Line(f.dc, 2, lh - 2, lw - 2, lh - 2, rim.bottom);
+  Line(f.objects, 1, 2, lw - 2, 2, rim.top2);
+  Line(f.objects, 1, 1, lw - 2, 1, rim.top1);
+  Line(f.objects, 1, 1, 1, lh - 2, rim.sides);
+  Line(f.objects, lw - 2, 2, lw - 2, lh - 2, rim.sides);
+  Line(f.objects, 2, 2, 2, lh - 3, rim.innerSides);
+  Line(f.objects, lw - 3, 3, lw - 3, lh - 3, rim.innerSides);
+  Line(f.objects, 2, lh - 3, lw - 2, lh - 3, rim.innerBottom);
+  Line(f.objects, 2, lh - 2, lw - 2, lh - 2, rim.bottom);
 }
 
 void DrawRoundedFrame(Face& f) {
@@ -78,8 +78,8 @@ void DrawRoundedFrame(Face& f) {
   const int lw = f.lw, lh = f.lh;
   const Colour back = f.back;
   if (!look.enabled) {
-    FillBox(f.dc, All(f), ShiftColour(back, 0.03f));
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(back, -0.1f));
+    FillBox(f.objects, All(f), ShiftColour(back, 0.03f));
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.1f));
     CornerDots(f.dc, lw, lh, ShiftColour(back, 0.2f));
     return;
   }
@@ -90,11 +90,11 @@ void DrawRoundedFrame(Face& f) {
   switch (look.buttonState) {
     case Normal:
       gradients();
-      Line(f.dc, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, -0.09f));
-      Line(f.dc, 1, lh - 3, lw - 2, lh - 3, ShiftColour(back, -0.05f));
-      Line(f.dc, 1, lh - 4, lw - 2, lh - 4, ShiftColour(back, -0.01f));
-      Line(f.dc, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, -0.08f));
-      Line(f.dc, 1, 1, 1, lh - 2, MixColour(kWhite, back));
+      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, -0.09f));
+      Line(f.objects, 1, lh - 3, lw - 2, lh - 3, ShiftColour(back, -0.05f));
+      Line(f.objects, 1, lh - 4, lw - 2, lh - 4, ShiftColour(back, -0.01f));
+      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, -0.08f));
+      Line(f.objects, 1, 1, 1, lh - 2, MixColour(kWhite, back));
       if (look.parentActive && FocusedOrDefault(look)) DrawRim(f, {0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xF4D1B8, 0xE4AD89, 0xEE8269});
       break;
     case Hot:
@@ -102,18 +102,18 @@ void DrawRoundedFrame(Face& f) {
       DrawRim(f, {0x89D8FD, 0xCFF0FF, 0x49BDF9, 0x7AD2FC, 0x30B3F8, 0x0097E5});
       break;
     case Down:
-      FillBox(f.dc, All(f), ShiftColour(back, -0.05f));
-      Line(f.dc, 1, 1, lw - 2, 1, ShiftColour(back, -0.16f));
-      Line(f.dc, 1, 2, lw - 2, 2, ShiftColour(back, -0.1f));
-      Line(f.dc, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, 0.07f));
-      Line(f.dc, 1, 1, 1, lh - 2, ShiftColour(back, -0.16f));
-      Line(f.dc, 2, 2, 2, lh - 2, ShiftColour(back, -0.1f));
-      Line(f.dc, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, 0.04f));
+      FillBox(f.objects, All(f), ShiftColour(back, -0.05f));
+      Line(f.objects, 1, 1, lw - 2, 1, ShiftColour(back, -0.16f));
+      Line(f.objects, 1, 2, lw - 2, 2, ShiftColour(back, -0.1f));
+      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, 0.07f));
+      Line(f.objects, 1, 1, 1, lh - 2, ShiftColour(back, -0.16f));
+      Line(f.objects, 2, 2, 2, lh - 2, ShiftColour(back, -0.1f));
+      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, 0.04f));
       break;
     default: break;
   }
   f.FocusRect(RECT{2, 2, lw - 2, lh - 2}, false);
-  FrameBox(f.dc, {0, 0, lw, lh}, 0x743C00);
+  FrameBox(f.objects, {0, 0, lw, lh}, 0x743C00);
   CornerDots(f.dc, lw, lh, ShiftColour(0x743C00, 0.3f));
 }
 
@@ -123,39 +123,39 @@ void DrawContainerShade(Face& f) {
   const Colour buttonText = TranslateColour(kButtonText);
   int state = look.buttonState;
   if (f.checked && !look.mouseDown) {
-    FillBox(f.dc, All(f), 0xFEFEFE);
+    FillBox(f.objects, All(f), 0xFEFEFE);
     look.foreColor = buttonText;
-    FrameBox(f.dc, {0, 0, lw, lh}, 0xAF987A);
+    FrameBox(f.objects, {0, 0, lw, lh}, 0xAF987A);
     CornerDots(f.dc, lw, lh, ShiftColour(0xC1B3A0, -0.2f));
     if (state == Hot) {
-      Line(f.dc, lw - 2, 2, lw - 2, lh - 2, 0xEDF0F2);
-      Line(f.dc, 2, lh - 2, lw - 2, lh - 2, 0xD8DEE4);
-      Line(f.dc, 1, lh - 3, lw - 1, lh - 3, 0xE8ECEF);
-      Line(f.dc, 1, lh - 4, lw - 1, lh - 4, 0xF8F9FA);
+      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, 0xEDF0F2);
+      Line(f.objects, 2, lh - 2, lw - 2, lh - 2, 0xD8DEE4);
+      Line(f.objects, 1, lh - 3, lw - 1, lh - 3, 0xE8ECEF);
+      Line(f.objects, 1, lh - 4, lw - 1, lh - 4, 0xF8F9FA);
     }
     return;
   }
   if (f.checked) state = Down;
   switch (state) {
-    case Normal: FillBox(f.dc, All(f), f.back); break;
+    case Normal: FillBox(f.objects, All(f), f.back); break;
     case Hot:
       Gradient(f.dc, 0, 0, lw, f.hh, 0xFDFEFE, 0xEEF4F4, kVertical);
       Gradient(f.dc, 0, f.hh, lw, f.hh, 0xEEF4F4, 0xEAF1F1, kVertical);
-      Line(f.dc, lw - 2, 2, lw - 2, lh - 2, 0xE0E7EA);
-      Line(f.dc, lw - 3, 2, lw - 3, lh - 2, 0xEAF0F0);
-      Line(f.dc, 0, lh - 4, lw, lh - 4, 0xE5EDEE);
-      Line(f.dc, 0, lh - 3, lw, lh - 3, 0xD6E1E4);
-      Line(f.dc, 0, lh - 2, lw, lh - 2, 0xC6D2D7);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0xC3CECE);
+      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, 0xE0E7EA);
+      Line(f.objects, lw - 3, 2, lw - 3, lh - 2, 0xEAF0F0);
+      Line(f.objects, 0, lh - 4, lw, lh - 4, 0xE5EDEE);
+      Line(f.objects, 0, lh - 3, lw, lh - 3, 0xD6E1E4);
+      Line(f.objects, 0, lh - 2, lw, lh - 2, 0xC6D2D7);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0xC3CECE);
       CornerDots(f.dc, lw, lh, ShiftColour(0xC9D4D4, -0.05f));
       break;
     case Down:
-      FillBox(f.dc, All(f), 0xDDE4E5);
-      Line(f.dc, 1, 1, lw - 2, 1, ShiftColour(0xD1DADC, -0.02f));
-      Line(f.dc, 1, 2, lw - 2, 2, ShiftColour(0xDAE1E3, -0.02f));
-      Line(f.dc, 1, lh - 3, lw - 2, lh - 3, ShiftColour(0xDEE5E6, 0.02f));
-      Line(f.dc, 1, lh - 2, lw - 2, lh - 2, ShiftColour(0xE5EAEB, 0.02f));
-      FrameBox(f.dc, {0, 0, lw, lh}, 0x929D9D);
+      FillBox(f.objects, All(f), 0xDDE4E5);
+      Line(f.objects, 1, 1, lw - 2, 1, ShiftColour(0xD1DADC, -0.02f));
+      Line(f.objects, 1, 2, lw - 2, 2, ShiftColour(0xDAE1E3, -0.02f));
+      Line(f.objects, 1, lh - 3, lw - 2, lh - 3, ShiftColour(0xDEE5E6, 0.02f));
+      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(0xE5EAEB, 0.02f));
+      FrameBox(f.objects, {0, 0, lw, lh}, 0x929D9D);
       CornerDots(f.dc, lw, lh, ShiftColour(0xABB4B5, -0.2f));
       break;
     default: break;
@@ -168,9 +168,9 @@ void DrawRoundedBevel(Face& f) {
   const int lw = f.lw, lh = f.lh, hh = f.hh;
   const Colour back = f.back;
   if (!look.enabled) {
-    FillBox(f.dc, All(f), ShiftColour(back, 0.03f));
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(back, -0.25f));
-    FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, ShiftColour(back, 0.25f));
+    FillBox(f.objects, All(f), ShiftColour(back, 0.03f));
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.25f));
+    FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, ShiftColour(back, 0.25f));
     CornerDots(f.dc, lw, lh, ShiftColour(back, -0.03f));
     return;
   }
@@ -187,25 +187,25 @@ void DrawRoundedBevel(Face& f) {
     case Normal:
       Gradient(f.dc, 1, 1, lw - 1, lh, ShiftColour(back, 0.05f), back, kVertical);
       Gradient(f.dc, 1, hh, lw - 2, lh - 2, ShiftColour(back, -0.02f), ShiftColour(back, -0.15f), kVertical);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0x707070);
-      FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, kWhite);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0x707070);
+      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
       break;
     case Hot:
       Gradient(f.dc, 1, 1, lw - 2, hh, 0xFFF7E4, 0xFFF3DA, kVertical);
       Gradient(f.dc, 1, hh, lw - 2, lh - 2, 0xFFE9C1, 0xFDE1AE, kVertical);
       bands(0xFFEECD, 0xFFF7E4, 0xFAD68F, ShiftColour(0xFDE1AC, 0.01f));
-      FrameBox(f.dc, {0, 0, lw, lh}, 0xA77532);
-      FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, kWhite);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0xA77532);
+      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
       break;
     case Down:
       Gradient(f.dc, 1, 1, lw - 1, lh, 0xF6E4C2, 0xF6E4C2, kVertical);
       Gradient(f.dc, 1, hh, lw - 2, lh - 2, 0xF0D29A, 0xF0D29A, kVertical);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0x5C411D);
-      Line(f.dc, 1, 1, lw - 1, 1, 0xB39C71);
-      Line(f.dc, 1, 2, lw - 1, 2, 0xD6C6A9);
-      Line(f.dc, 1, 3, lw - 1, 3, 0xECD9B9);
-      Line(f.dc, 1, 1, 1, RoundHalfEven(lh / 2.0 - 1), 0xCFB073);
-      Line(f.dc, 1, hh, 1, lowerBand, 0xC5912B);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0x5C411D);
+      Line(f.objects, 1, 1, lw - 1, 1, 0xB39C71);
+      Line(f.objects, 1, 2, lw - 1, 2, 0xD6C6A9);
+      Line(f.objects, 1, 3, lw - 1, 3, 0xECD9B9);
+      Line(f.objects, 1, 1, 1, RoundHalfEven(lh / 2.0 - 1), 0xCFB073);
+      Line(f.objects, 1, hh, 1, lowerBand, 0xC5912B);
       bands(ShiftColour(0xE6C891, 0.02f), ShiftColour(0xF6E4C2, -0.01f), ShiftColour(0xDCAB4E, 0.02f),
             ShiftColour(0xF0D29A, -0.01f));
       break;
@@ -213,8 +213,8 @@ void DrawRoundedBevel(Face& f) {
   }
   if (look.parentActive) {
     if (look.buttonState == Normal && FocusedOrDefault(look)) {
-      FrameBox(f.dc, {0, 0, lw, lh}, 0xA77532);
-      FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, 0xFBD848);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0xA77532);
+      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, 0xFBD848);
     }
     if (look.showFocusRect && look.hasFocus) {
       const RECT focus{2, 2, lw - 2, lh - 2};
@@ -231,14 +231,14 @@ void DrawSolidBlue(Face& f) {
   const bool down = look.buttonState == Down;
   if (down) {
     // The face moves three pixels right and down onto where its shadow was.
-    FillBox(f.dc, {3, 3, lw - 3, lh - 3}, face);
-    FrameBox(f.dc, {3, 3, lw - 3, lh - 3}, ShiftColour(face, 0.3f));
+    FillBox(f.objects, {3, 3, lw - 3, lh - 3}, face);
+    FrameBox(f.objects, {3, 3, lw - 3, lh - 3}, ShiftColour(face, 0.3f));
   } else if (look.buttonState == Normal || look.buttonState == Hot) {
-    FrameBox(f.dc, {6, 6, lw - 9, lh - 9}, 0x808080);
-    FrameBox(f.dc, {5, 5, lw - 7, lh - 7}, 0xA0A0A0);
-    FrameBox(f.dc, {4, 4, lw - 5, lh - 5}, 0xC0C0C0);
-    FillBox(f.dc, {0, 0, lw - 5, lh - 5}, face);
-    FrameBox(f.dc, {0, 0, lw - 4, lh - 4}, ShiftColour(face, 0.3f));
+    FrameBox(f.objects, {6, 6, lw - 9, lh - 9}, 0x808080);
+    FrameBox(f.objects, {5, 5, lw - 7, lh - 7}, 0xA0A0A0);
+    FrameBox(f.objects, {4, 4, lw - 5, lh - 5}, 0xC0C0C0);
+    FillBox(f.objects, {0, 0, lw - 5, lh - 5}, face);
+    FrameBox(f.objects, {0, 0, lw - 4, lh - 4}, ShiftColour(face, 0.3f));
   }
   if (look.parentActive && look.showFocusRect && FocusedOrDefault(look)) {
     // Inverting, and only for this rectangle: lines drawn later must not invert too.
@@ -257,16 +257,16 @@ void DrawSplitShade(Face& f) {
   if (state == Normal || state == Hot) {
     Gradient(f.dc, 0, 0, lw, hh, kWhite, back, kVertical);
     Gradient(f.dc, 0, hh, lw, lh, back, back, kVertical);
-    FrameBox(f.dc, {1, 1, lw - 2, lh}, kWhite);
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(back, -0.2f));
-    Line(f.dc, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.25f));
+    FrameBox(f.objects, {1, 1, lw - 2, lh}, kWhite);
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.2f));
+    Line(f.objects, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.25f));
   } else if (state == Down) {
     Gradient(f.dc, 0, 0, lw, hh, kWhite, ShiftColour(back, -0.1f), kVertical);
     Gradient(f.dc, 0, hh, lw, lh, ShiftColour(back, -0.1f), ShiftColour(back, -0.05f), kVertical);
-    FrameBox(f.dc, {1, 1, lw - 2, lh}, kWhite);
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(back, -0.23f));
+    FrameBox(f.objects, {1, 1, lw - 2, lh}, kWhite);
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.23f));
     CornerDots(f.dc, lw, lh, ShiftColour(back, -0.1f));
-    Line(f.dc, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.4f));
+    Line(f.objects, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.4f));
   }
   CornerDots(f.dc, lw, lh, ShiftColour(back, 0.05f));
   if (look.parentActive && look.showFocusRect && FocusedOrDefault(look)) DrawFocusRect(f.dc, &f.memory.captionFocusRect);
@@ -285,12 +285,12 @@ void DrawPaleBlueGloss(Face& f) {
   const Colour frame = ShiftColour(back, -0.34f);
   if (f.checked) {
     bands(0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF);
-    FrameBox(f.dc, {0, 0, lw, lh}, frame);
+    FrameBox(f.objects, {0, 0, lw, lh}, frame);
     if (look.mouseInside) bands(0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF);
   } else {
     switch (look.buttonState) {
       case Normal:
-        FillBox(f.dc, All(f), back);
+        FillBox(f.objects, All(f), back);
         bands(MixColour(ShiftColour(back, 0.09f), kWhite), MixColour(ShiftColour(back, 0.07f), back), back,
               ShiftColour(back, 0.03f));
         break;
@@ -299,19 +299,19 @@ void DrawPaleBlueGloss(Face& f) {
       default: break;
     }
   }
-  FrameBox(f.dc, {0, 0, lw, lh}, frame);
+  FrameBox(f.objects, {0, 0, lw, lh}, frame);
 }
 
 void DrawSplitGloss(Face& f) {
   const ButtonLook& look = f.look;
   const int lw = f.lw, lh = f.lh;
   if (!look.enabled) {
-    FillBox(f.dc, All(f), f.back);
+    FillBox(f.objects, All(f), f.back);
     CornerDots(f.dc, lw, lh, f.back);
     return;
   }
   switch (look.buttonState) {
-    case Normal: FillBox(f.dc, All(f), f.back); return;
+    case Normal: FillBox(f.objects, All(f), f.back); return;
     case Hot:
       Gradient(f.dc, 1, 1, lw - 2, lh - 2, 0xFDF9F1, 0xF8ECD0, kVertical);
       Gradient(f.dc, 1, RoundHalfEven(lh / 1.7), lw - 2, lh - 2, 0xF8ECD0, 0xF8ECD0, kVertical);
@@ -319,8 +319,8 @@ void DrawSplitGloss(Face& f) {
     case Down: Gradient(f.dc, 1, 1, lw - 2, lh - 2, 0xF1DEB0, 0xF9F1DB, kVertical); break;
     default: return;
   }
-  FrameBox(f.dc, {0, 0, lw, lh}, 0xCA9E61);
-  FrameBox(f.dc, {1, 1, lw - 2, lh - 2}, kWhite);
+  FrameBox(f.objects, {0, 0, lw, lh}, 0xCA9E61);
+  FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
   CornerDots(f.dc, lw, lh, ShiftColour(0xCA9E61, 0.3f));
 }
 
@@ -330,23 +330,23 @@ void DrawFaceGradient(Face& f) {
   const auto plain = [&] { Gradient(f.dc, 0, 0, lw, lh, MixColour(ShiftColour(f.back, 0.26f), kWhite), f.back, kVertical); };
   if (!look.enabled) plain();
   if (f.checked) {
-    FillBox(f.dc, All(f), 0xE8E6E1);
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(0x6F4B4B, 0.05f));
+    FillBox(f.objects, All(f), 0xE8E6E1);
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(0x6F4B4B, 0.05f));
     if (look.buttonState == Hot) {
-      FillBox(f.dc, All(f), 0xE2B598);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0xC56A31);
+      FillBox(f.objects, All(f), 0xE2B598);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0xC56A31);
     }
     return;
   }
   switch (look.buttonState) {
     case Normal: plain(); break;
     case Hot:
-      FillBox(f.dc, All(f), 0xEED2C1);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0xC56A31);
+      FillBox(f.objects, All(f), 0xEED2C1);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0xC56A31);
       break;
     case Down:
-      FillBox(f.dc, All(f), 0xE2B598);
-      FrameBox(f.dc, {0, 0, lw, lh}, 0x6F4B4B);
+      FillBox(f.objects, All(f), 0xE2B598);
+      FrameBox(f.objects, {0, 0, lw, lh}, 0x6F4B4B);
       break;
     default: break;
   }
@@ -368,12 +368,12 @@ void DrawPaleBlueBand(Face& f) {
   if (state >= Normal && state <= Down) {
     const Band& b = kBands[state];
     const Colour face = ShiftColour(back, b.fill);
-    FillBox(f.dc, All(f), face);
+    FillBox(f.objects, All(f), face);
     Gradient(f.dc, 0, 0, lw, 5, ShiftColour(MixColour(ShiftColour(back, b.highlight), kWhite), b.highlightLift),
              ShiftColour(back, b.highlight), kVertical);
     Gradient(f.dc, 0, 6, lw, lh - 1, ShiftColour(back, b.lowerFrom), MixColour(kWhite, ShiftColour(back, b.lowerTo)),
              kVertical);
-    FrameBox(f.dc, {0, 0, lw, lh}, ShiftColour(back, b.frame));
+    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, b.frame));
   }
   CornerDots(f.dc, lw, lh, ShiftColour(back, -0.5f));
 }
@@ -399,7 +399,7 @@ void DrawHotGradient(Face& f) {
       default: return;
     }
   }
-  FrameBox(f.dc, {0, 0, lw, lh}, 0x800000);
+  FrameBox(f.objects, {0, 0, lw, lh}, 0x800000);
 }
 
 void DrawHorizontalGradient(Face& f) {
@@ -409,7 +409,7 @@ void DrawHorizontalGradient(Face& f) {
   } else {
     Gradient(f.dc, 0, 0, lw, lh, f.back, ShiftColour(f.back, 0.08f), kHorizontal);
   }
-  FrameBox(f.dc, {0, 0, lw, lh}, 0x7D807E);
+  FrameBox(f.objects, {0, 0, lw, lh}, 0x7D807E);
   if (FocusedOrDefault(f.look)) f.FocusRect(RECT{3, 3, lw - 3, lh - 3}, true);
 }
 

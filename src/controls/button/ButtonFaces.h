@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include "controls/button/ButtonLook.h"
+#include "platform/Gdi.h"
 
 namespace quilnet::button {
 
 struct Face {
   HDC dc;
+  DrawingObjects& objects;  // the redraw's pens and brushes, on dc
   int lw;
   int lh;
   ButtonLook& look;

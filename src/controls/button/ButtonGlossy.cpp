@@ -3,6 +3,8 @@
 // take the colour of their depth below the outline.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "controls/button/ButtonFaces.h"
 #include "controls/button/ButtonPrimitives.h"
@@ -90,29 +92,50 @@ void DrawGlossyRounded(Face& f) {
   if (state < Normal || state > Down) return;
   const Gloss& gloss = kGloss[state];
 
-  FillBox(f.dc, {4, 4, lw - 8, lh - 8}, gloss.fill);
+  FillBox(f.objects, {4, 4, lw - 8, lh - 8}, gloss.fill);
   // Only the pixels the window's own shape keeps.
   const UniqueRegion outline = MakeShapeRegion(ShapeOfStyle(GlossyRounded), lw, lh);
-  // A row of a corner is inside from its first inside pixel on, the shape being convex.
+  // A row of a corner is inside from its first inside pixel on, the shape being convex. Its pixels are
+  // set in a row image, then copied a run at a time: a pixel at a time is a call per pixel.
+  std::vector<std::uint32_t> row(static_cast<size_t>(std::max(lw, 0)));
+  std::vector<bool> set(row.size());
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, lw, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   const auto patchRow = [&](int y, const auto& across, int depthFromEdge) {
     int x = 0;
     while (x < kSide && !PtInRegion(outline.get(), x, y)) ++x;
     int right = 0;
     while (right < kSide && !PtInRegion(outline.get(), lw - 1 - right, y)) ++right;
+    std::fill(set.begin(), set.end(), false);
+    const auto put = [&](int at, Colour c) {
+      if (at < 0 || at >= lw) return;
+      row[at] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);  // 0x00RRGGBB, as a DIB holds it
+      set[at] = true;
+    };
     for (int i = std::min(x, right); i < kSide; ++i) {
       const Colour colour = CornerColour(gloss, across, i, depthFromEdge);
-      if (i >= x) SetPixel(f.dc, i, y, colour);
-      if (i >= right) SetPixel(f.dc, lw - 1 - i, y, colour);
+      if (i >= x) put(i, colour);
+      if (i >= right) put(lw - 1 - i, colour);
+    }
+    for (int from = 0; from < lw;) {
+      if (!set[from]) {
+        ++from;
+        continue;
+      }
+      int to = from;
+      while (to < lw && set[to]) ++to;
+      StretchDIBits(f.dc, from, y, to - from, 1, from, 0, to - from, 1, row.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+      from = to;
     }
   };
   for (int y = 0; y < kTopPatch; ++y) patchRow(y, gloss.top, y);
   for (int y = 0; y < kBottom; ++y) patchRow(lh - 1 - y, gloss.bottom, y);
   for (int x = 0; x < kSide; ++x) {
-    Line(f.dc, x, kTop - 1, x, lh - 10, gloss.side[x]);
-    Line(f.dc, lw - 1 - x, kTop - 1, lw - 1 - x, lh - 10, gloss.side[x]);
+    Line(f.objects, x, kTop - 1, x, lh - 10, gloss.side[x]);
+    Line(f.objects, lw - 1 - x, kTop - 1, lw - 1 - x, lh - 10, gloss.side[x]);
   }
-  for (int y = 0; y < kTop; ++y) Line(f.dc, kSide - 1, y, lw - kSide + 1, y, gloss.top[y]);
-  for (int y = 0; y < kBottom; ++y) Line(f.dc, kSide - 1, lh - 1 - y, lw - kSide + 1, lh - 1 - y, gloss.bottom[y]);
+  for (int y = 0; y < kTop; ++y) Line(f.objects, kSide - 1, y, lw - kSide + 1, y, gloss.top[y]);
+  for (int y = 0; y < kBottom; ++y) Line(f.objects, kSide - 1, lh - 1 - y, lw - kSide + 1, lh - 1 - y, gloss.bottom[y]);
 }
 
 }  // namespace quilnet::button

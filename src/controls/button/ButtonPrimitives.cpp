@@ -30,11 +30,10 @@ Colour ShiftColour(Colour colour, float amount) {
   return Rgb(ShiftChannel(Red(c), amount), ShiftChannel(Green(c), amount), ShiftChannel(Blue(c), amount));
 }
 
-void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour) {
-  const UniquePen pen = MakeSolidPen(TranslateColour(colour));
-  const Selection select(dc, pen.get());
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
+void Line(DrawingObjects& objects, int x1, int y1, int x2, int y2, Colour colour) {
+  objects.UsePen(TranslateColour(colour));
+  MoveToEx(objects.dc(), x1, y1, nullptr);
+  LineTo(objects.dc(), x2, y2);
 }
 
 void CornerDots(HDC dc, int width, int height, Colour colour) {

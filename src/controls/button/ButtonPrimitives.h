@@ -1,7 +1,7 @@
 #pragma once
 // The drawing steps every button face is made of, beside the shared ones of platform/Gdi.h. Each takes
-// colours as the control stores them (system-colour references included) and creates and deletes its
-// own pen or brush.
+// colours as the control stores them (system-colour references included); a pen or brush comes from the
+// redraw's DrawingObjects.
 #include <windows.h>
 
 #include "controls/button/ButtonLook.h"
@@ -16,7 +16,7 @@ inline constexpr Colour kBlack = 0x000000;
 Colour ShiftColour(Colour colour, float amount);
 
 // A one-pixel line from (x1, y1) up to, but not including, (x2, y2).
-void Line(HDC dc, int x1, int y1, int x2, int y2, Colour colour);
+void Line(DrawingObjects& objects, int x1, int y1, int x2, int y2, Colour colour);
 // The four pixels one in from each corner of a width × height surface.
 void CornerDots(HDC dc, int width, int height, Colour colour);
 

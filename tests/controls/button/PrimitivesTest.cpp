@@ -85,9 +85,19 @@ TEST(ButtonGradient, OnePixelHighTakesHalfOfEachColourAndNothingForNoSize) {
 
 TEST(ButtonPrimitives, LineLeavesItsEndPointAndFrameItsInside) {
   Canvas canvas(10, 10);
-  Line(canvas.dc(), 1, 1, 5, 1, 0x0000FF);
+  const HGDIOBJ ownPen = GetCurrentObject(canvas.dc(), OBJ_PEN);
+  {
+    // One operation's pens: a colour asked for again after another is drawn with its own pen.
+    DrawingObjects objects(canvas.dc());
+    Line(objects, 1, 1, 5, 1, 0x0000FF);
+    Line(objects, 1, 8, 5, 8, 0x00FF00);
+    Line(objects, 1, 9, 5, 9, 0x0000FF);
+  }
+  EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_PEN), ownPen);
   EXPECT_EQ(canvas.At(4, 1), 0x0000FFu);
   EXPECT_EQ(canvas.At(5, 1), kSentinel);
+  EXPECT_EQ(canvas.At(1, 8), 0x00FF00u);
+  EXPECT_EQ(canvas.At(1, 9), 0x0000FFu);
   FrameBox(canvas.dc(), {2, 3, 4, 5}, 0x00FF00);
   EXPECT_EQ(canvas.At(2, 3), 0x00FF00u);
   EXPECT_EQ(canvas.At(5, 7), 0x00FF00u);
