@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "platform/Gdi.h"
 #include "platform/Handles.h"
@@ -22,6 +23,8 @@ struct ButtonState {
   int state = kNormal;
   int alpha = 0;
   UINT_PTR timer = 0;
+  // The window's DC, held while a fade runs: getting it again on every tick costs more than the blend.
+  std::optional<ClientDc> fadeDc;
   int mouse = 0;
   bool released = false;
 };
@@ -95,12 +98,9 @@ void Blend(HWND button, const ButtonState& s, HDC target, int alpha) {
   const MemorySurface& face = s.faces[std::clamp(s.state, 0, 3)];
   if (!face) return;
   const auto a = static_cast<BYTE>(std::clamp(alpha, 0, kFullAlpha));
-  if (target) {
-    AlphaCopy(target, 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
-    return;
-  }
-  const ClientDc window(button, ClientDc::Area::WholeWindow);
-  AlphaCopy(window.get(), 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
+  std::optional<ClientDc> window;
+  if (!target) target = s.fadeDc ? s.fadeDc->get() : window.emplace(button, ClientDc::Area::WholeWindow).get();
+  AlphaCopy(target, 0, 0, face.width(), face.height(), face.dc(), 0, 0, face.width(), face.height(), a);
 }
 
 void PaintButton(HWND button, ButtonState& s, HDC dc = nullptr) {
@@ -111,6 +111,7 @@ void PaintButton(HWND button, ButtonState& s, HDC dc = nullptr) {
 void StartFade(HWND button, ButtonState& s) {
   if (s.timer != 0) return;
   s.timer = SetTimer(button, kFadeTimerId, kFadeInterval, nullptr);
+  if (s.timer != 0) s.fadeDc.emplace(button, ClientDc::Area::WholeWindow);
   WriteProp(button, kTimerId, static_cast<INT_PTR>(s.timer));
 }
 
@@ -118,6 +119,7 @@ void StopFade(HWND button, ButtonState& s) {
   if (s.timer == 0) return;
   KillTimer(button, s.timer);
   s.timer = 0;
+  s.fadeDc.reset();
   WriteProp(button, kTimerId, 0);
 }
 
