@@ -26,7 +26,10 @@ double Median(F&& work) {
 
 }  // namespace
 
-int wmain() {
+// `ButtonBench STYLE STATE`: one redraw of that look between two debug strings, after one that makes
+// what the drawing keeps, for counting its GDI calls in a trace
+// (WINEDEBUG=+gdi,+debugstr; see bench/README.md).
+int wmain(int argc, wchar_t** argv) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
@@ -37,6 +40,22 @@ int wmain() {
   const UniqueBrush brush = MakeSolidBrush(0xE8BF88);
   // As the control keeps it: the caption font stays selected in the surface between redraws.
   const Selection keepFont(dc.get(), font.get());
+
+  if (argc == 3) {
+    ButtonLook look;
+    look.buttonStyle = _wtoi(argv[1]);
+    look.backColor = look.ambientBackColor = 0xE8BF88;
+    look.caption = L"保存";
+    look.font = font.get();
+    DrawMemory memory;
+    for (const char* mark : {"warm", "redraw begin"}) {
+      OutputDebugStringA(mark);
+      look.buttonState = _wtoi(argv[2]);
+      Redraw(dc.get(), kWidth, kHeight, look, memory);
+    }
+    OutputDebugStringA("redraw end");
+    return 0;
+  }
 
   const RECT all{0, 0, kWidth, kHeight};
   const double fill = Median([&] { FillRect(dc.get(), &all, brush.get()); });
