@@ -1,20 +1,22 @@
 #include "platform/Subclass.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cwchar>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace quilnet {
 
 struct SubclassAccess {
-  static NextProcedure Make(const WindowMessage& message, WNDPROC previous) noexcept {
-    return NextProcedure(message, previous);
+  static NextProcedure Make(const WindowMessage& message, WNDPROC previous, NextProcedure::Link link = nullptr,
+                            const void* below = nullptr) noexcept {
+    return NextProcedure(message, previous, link, below);
   }
   static bool Called(const NextProcedure& next) noexcept { return next.called_; }
   static LRESULT Result(const NextProcedure& next) noexcept { return next.result_; }
@@ -25,8 +27,8 @@ LRESULT NextProcedure::operator()() const noexcept {
 }
 
 LRESULT NextProcedure::operator()(UINT message, WPARAM wParam, LPARAM lParam) const noexcept {
-  result_ = previous_ ? CallWindowProcW(previous_, message_.hwnd, message, wParam, lParam)
-                      : DefSubclassProc(message_.hwnd, message, wParam, lParam);
+  result_ = link_ ? link_(below_, WindowMessage{message_.hwnd, message, wParam, lParam})
+                  : CallWindowProcW(previous_, message_.hwnd, message, wParam, lParam);
   called_ = true;
   return result_;
 }
@@ -53,8 +55,7 @@ void Release(State* state) noexcept {
   if (state->finished && state->running == 0) delete state;
 }
 
-LRESULT Dispatch(State& state, const WindowMessage& message, WNDPROC previous) noexcept {
-  const NextProcedure next = SubclassAccess::Make(message, previous);
+LRESULT Dispatch(State& state, const NextProcedure& next, const WindowMessage& message) noexcept {
   if (state.passing || !state.handler) return next();
   LRESULT result = 0;
   try {
@@ -79,34 +80,73 @@ WNDPROC CurrentProcedure(HWND hwnd) noexcept {
   return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
 }
 
-// ---- Procedure subclasses ----
-// Each slot has its own compiled procedure and its own property, so a subclass of ours stacked above
-// another of ours (directly, or with someone else's procedure between) still finds its own state.
+// ---- The table: each hooked window's states ----
+// Each slot has its own compiled procedure, so a subclass of ours stacked above another of ours
+// (directly, or with someone else's procedure between) still finds its own state. Windows of any
+// thread may be hooked by their own thread, hence the (shared, so cheap) lock.
 
-constexpr std::array<const wchar_t*, kMaxProcSubclasses> kSlotNames = {
-    L"Quilnet.Subclass.0",  L"Quilnet.Subclass.1",  L"Quilnet.Subclass.2",  L"Quilnet.Subclass.3",
-    L"Quilnet.Subclass.4",  L"Quilnet.Subclass.5",  L"Quilnet.Subclass.6",  L"Quilnet.Subclass.7",
-    L"Quilnet.Subclass.8",  L"Quilnet.Subclass.9",  L"Quilnet.Subclass.10", L"Quilnet.Subclass.11",
-    L"Quilnet.Subclass.12", L"Quilnet.Subclass.13", L"Quilnet.Subclass.14", L"Quilnet.Subclass.15"};
+struct ProcState;
+struct HookChain;
+
+struct Hooked {
+  std::array<ProcState*, kMaxProcSubclasses> slots{};
+  HookChain* chain = nullptr;  // the chain new hooks join
+};
+
+SRWLOCK tableLock = SRWLOCK_INIT;
+std::unordered_map<HWND, Hooked>& Table() {
+  static auto* table = new std::unordered_map<HWND, Hooked>;  // outlives every window
+  return *table;
+}
+
+ProcState* SlotState(HWND hwnd, std::size_t slot) noexcept {
+  AcquireSRWLockShared(&tableLock);
+  const auto found = Table().find(hwnd);
+  ProcState* state = found == Table().end() ? nullptr : found->second.slots[slot];
+  ReleaseSRWLockShared(&tableLock);
+  return state;
+}
+
+HookChain* ChainOf(HWND hwnd) noexcept {
+  AcquireSRWLockShared(&tableLock);
+  const auto found = Table().find(hwnd);
+  HookChain* chain = found == Table().end() ? nullptr : found->second.chain;
+  ReleaseSRWLockShared(&tableLock);
+  return chain;
+}
+
+// Changes one window's entry; an entry left empty goes.
+template <typename Change>
+void Edit(HWND hwnd, Change change) {
+  AcquireSRWLockExclusive(&tableLock);
+  Hooked& entry = Table()[hwnd];
+  change(entry);
+  if (!entry.chain && std::ranges::all_of(entry.slots, [](ProcState* s) { return s == nullptr; })) Table().erase(hwnd);
+  ReleaseSRWLockExclusive(&tableLock);
+}
+
+// ---- Procedure subclasses ----
 
 struct ProcState : State {
   ProcState(SubclassHandler h, WNDPROC p, std::size_t s, std::wstring n)
       : State(std::move(h)), previous(p), slot(s), name(std::move(n)) {}
   WNDPROC previous;
   std::size_t slot;
-  std::wstring name;
+  std::wstring name;  // the property that marks the window; empty for a hook chain
 };
 
 WNDPROC SlotProcedure(std::size_t slot) noexcept;
 
-ProcState* SlotState(HWND hwnd, std::size_t slot) noexcept {
-  return static_cast<ProcState*>(GetPropW(hwnd, kSlotNames[slot]));
+void Forget(HWND hwnd, const ProcState& state) {
+  Edit(hwnd, [&](Hooked& entry) {
+    if (entry.slots[state.slot] == &state) entry.slots[state.slot] = nullptr;
+  });
 }
 
 // Puts back the procedure ours replaced; only called while ours is on top, so no one is cut off.
 void Unlink(HWND hwnd, ProcState& state) noexcept {
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.previous));
-  RemovePropW(hwnd, kSlotNames[state.slot]);
+  Forget(hwnd, state);
   state.finished = true;
 }
 
@@ -116,10 +156,11 @@ LRESULT RouteSlot(std::size_t slot, HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
   ++state->running;
   if (state->passing && !state->finished && CurrentProcedure(hwnd) == SlotProcedure(slot)) Unlink(hwnd, *state);
-  const LRESULT result = Dispatch(*state, WindowMessage{hwnd, message, wParam, lParam}, state->previous);
-  if (message == WM_NCDESTROY && !state->finished) {
-    if (!state->passing) RemovePropW(hwnd, state->name.c_str());
-    RemovePropW(hwnd, kSlotNames[slot]);
+  const WindowMessage m{hwnd, message, wParam, lParam};
+  const LRESULT result = Dispatch(*state, SubclassAccess::Make(m, state->previous), m);
+  if (message == WM_NCDESTROY) {
+    if (!state->passing && !state->name.empty()) RemovePropW(hwnd, state->name.c_str());
+    Forget(hwnd, *state);
     state->finished = true;
   }
   --state->running;
@@ -139,69 +180,105 @@ WNDPROC SlotProcedure(std::size_t slot) noexcept {
   return procs[slot];
 }
 
+// Puts a procedure of ours on top; nullptr when the window has no free slot or no procedure.
+ProcState* AddSlot(HWND hwnd, std::wstring name, SubclassHandler handler) {
+  std::size_t slot = 0;
+  while (slot < kMaxProcSubclasses && SlotState(hwnd, slot)) ++slot;
+  if (slot == kMaxProcSubclasses) return nullptr;
+  const WNDPROC previous = CurrentProcedure(hwnd);
+  if (!previous) return nullptr;
+  auto state = std::make_unique<ProcState>(std::move(handler), previous, slot, std::move(name));
+  Edit(hwnd, [&](Hooked& entry) { entry.slots[slot] = state.get(); });
+  if (!state->name.empty() && !SetPropW(hwnd, state->name.c_str(), reinterpret_cast<HANDLE>(previous))) {
+    Forget(hwnd, *state);
+    return nullptr;
+  }
+  if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SlotProcedure(slot)))) {
+    if (!state->name.empty()) RemovePropW(hwnd, state->name.c_str());
+    Forget(hwnd, *state);
+    return nullptr;
+  }
+  return state.release();
+}
+
+// Takes it off at once when on top, and otherwise leaves it passing messages on until it is.
+void RemoveSlot(HWND hwnd, ProcState& state) noexcept {
+  state.passing = true;
+  if (CurrentProcedure(hwnd) == SlotProcedure(state.slot)) Unlink(hwnd, state);
+  Release(&state);
+}
+
 bool SameName(const std::wstring& a, const wchar_t* b) noexcept {
   // Property names match without regard to case.
   return CompareStringOrdinal(a.c_str(), -1, b, -1, TRUE) == CSTR_EQUAL;
 }
 
 // ---- Subclass hooks ----
+// One chain per window, carried by one procedure slot. A hook removed while the chain runs keeps its
+// place (emptied) until the chain is idle, so a running call's position below stays valid.
 
-// Not in every import library: taken from the loaded controls library (the one the manifest chose),
-// by name or by the ordinal it has always had.
-BOOL FindHook(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR* data) noexcept {
-  using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
-  static const auto getWindowSubclass = []() -> GetWindowSubclassFn {
-    const HMODULE module = GetModuleHandleW(L"comctl32.dll");
-    if (!module) return nullptr;
-    FARPROC found = GetProcAddress(module, "GetWindowSubclass");
-    if (!found) found = GetProcAddress(module, MAKEINTRESOURCEA(411));
-    return reinterpret_cast<GetWindowSubclassFn>(reinterpret_cast<void*>(found));
-  }();
-  return getWindowSubclass && getWindowSubclass(hwnd, proc, id, data);
+struct HookChain {
+  struct Hook {
+    UINT_PTR id;
+    State* state;  // null: removed
+  };
+  HWND hwnd = nullptr;
+  ProcState* slot = nullptr;
+  std::vector<Hook> hooks;  // first added first; the last runs first
+  int running = 0;
+};
+
+struct Below {
+  HookChain* chain;
+  std::size_t count;  // hooks[0, count) are below
+  const NextProcedure* procedure;  // what follows the chain
+};
+
+LRESULT RunHooks(HookChain& chain, std::size_t count, const NextProcedure& procedure, const WindowMessage& m) noexcept;
+
+LRESULT NextHook(const void* below, const WindowMessage& m) noexcept {
+  const auto& b = *static_cast<const Below*>(below);
+  return RunHooks(*b.chain, b.count, *b.procedure, m);
 }
 
-LRESULT CALLBACK HookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                          DWORD_PTR data) noexcept;
-
-// The controls library's own procedure, as a window carrying its chain shows it. When the last hook of a
-// chain goes, the library puts back the procedure it replaced without looking whether its own is still
-// on top (Wine does so): a procedure subclass above it would be cut off.
-WNDPROC ChainProcedure() noexcept {
-  static const WNDPROC proc = [] {
-    WNDPROC found = nullptr;
-    const HWND probe = CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr);
-    if (probe && SetWindowSubclass(probe, HookProc, 0, 0)) {
-      found = CurrentProcedure(probe);
-      RemoveWindowSubclass(probe, HookProc, 0);
-    }
-    if (probe) DestroyWindow(probe);
-    return found;
-  }();
-  return proc;
-}
-
-bool ChainOnTop(HWND hwnd) noexcept {
-  const WNDPROC chain = ChainProcedure();
-  return chain && CurrentProcedure(hwnd) == chain;
-}
-
-LRESULT CALLBACK HookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                          DWORD_PTR data) noexcept {
-  auto* state = reinterpret_cast<State*>(data);
-  if (!state) {
-    // Removed while it could not leave: it leaves once it safely can.
-    if (message == WM_NCDESTROY || ChainOnTop(hwnd)) RemoveWindowSubclass(hwnd, HookProc, id);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-  }
+LRESULT RunHooks(HookChain& chain, std::size_t count, const NextProcedure& procedure, const WindowMessage& m) noexcept {
+  while (count > 0 && !chain.hooks[count - 1].state) --count;
+  if (count == 0) return procedure(m.message, m.wParam, m.lParam);
+  State* state = chain.hooks[count - 1].state;
+  const Below below{&chain, count - 1, &procedure};
   ++state->running;
-  const LRESULT result = Dispatch(*state, WindowMessage{hwnd, message, wParam, lParam}, nullptr);
-  if (message == WM_NCDESTROY && !state->finished) {
-    RemoveWindowSubclass(hwnd, HookProc, id);
-    state->finished = true;
-  }
+  const LRESULT result = Dispatch(*state, SubclassAccess::Make(m, nullptr, &NextHook, &below), m);
   --state->running;
   Release(state);
+  return result;
+}
+
+void Retire(HookChain& chain) noexcept {
+  Edit(chain.hwnd, [&](Hooked& entry) {
+    if (entry.chain == &chain) entry.chain = nullptr;
+  });
+  RemoveSlot(chain.hwnd, *chain.slot);  // may free the chain: the last thing done with it
+}
+
+// Drops removed hooks while nothing runs; an empty chain leaves the window.
+void Tidy(HookChain& chain) noexcept {
+  if (chain.running > 0 || chain.slot->passing) return;
+  std::erase_if(chain.hooks, [](const HookChain::Hook& h) { return h.state == nullptr; });
+  if (chain.hooks.empty()) Retire(chain);
+}
+
+LRESULT RunChain(HookChain& chain, const WindowMessage& m, const NextProcedure& next) noexcept {
+  ++chain.running;
+  const LRESULT result = RunHooks(chain, chain.hooks.size(), next, m);
+  --chain.running;
+  if (m.message == WM_NCDESTROY) {
+    for (HookChain::Hook& hook : chain.hooks) {
+      if (!hook.state) continue;
+      hook.state->finished = true;
+      Release(std::exchange(hook.state, nullptr));
+    }
+  }
+  Tidy(chain);
   return result;
 }
 
@@ -209,21 +286,8 @@ LRESULT CALLBACK HookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
 
 WNDPROC AddProcSubclass(HWND hwnd, const wchar_t* name, SubclassHandler handler) {
   if (!name || !*name || !OnThisThread(hwnd) || GetPropW(hwnd, name)) return nullptr;
-  std::size_t slot = 0;
-  while (slot < kMaxProcSubclasses && SlotState(hwnd, slot)) ++slot;
-  if (slot == kMaxProcSubclasses) return nullptr;
-  const WNDPROC previous = CurrentProcedure(hwnd);
-  if (!previous) return nullptr;
-  auto state = std::make_unique<ProcState>(std::move(handler), previous, slot, name);
-  if (!SetPropW(hwnd, kSlotNames[slot], state.get())) return nullptr;
-  if (!SetPropW(hwnd, name, reinterpret_cast<HANDLE>(previous)) ||
-      !SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SlotProcedure(slot)))) {
-    RemovePropW(hwnd, name);
-    RemovePropW(hwnd, kSlotNames[slot]);
-    return nullptr;
-  }
-  state.release();
-  return previous;
+  const ProcState* state = AddSlot(hwnd, name, std::move(handler));
+  return state ? state->previous : nullptr;
 }
 
 bool RemoveProcSubclass(HWND hwnd, const wchar_t* name) {
@@ -231,41 +295,48 @@ bool RemoveProcSubclass(HWND hwnd, const wchar_t* name) {
   ProcState* state = nullptr;
   for (std::size_t slot = 0; slot < kMaxProcSubclasses && !state; ++slot) {
     ProcState* candidate = SlotState(hwnd, slot);
-    if (candidate && !candidate->passing && SameName(candidate->name, name)) state = candidate;
+    if (candidate && !candidate->passing && !candidate->name.empty() && SameName(candidate->name, name)) {
+      state = candidate;
+    }
   }
   if (!state) return false;
   RemovePropW(hwnd, name);
-  state->passing = true;
-  if (CurrentProcedure(hwnd) == SlotProcedure(state->slot)) Unlink(hwnd, *state);
-  Release(state);
+  RemoveSlot(hwnd, *state);
   return true;
 }
 
 bool AddSubclassHook(HWND hwnd, UINT_PTR id, SubclassHandler handler) {
   if (!OnThisThread(hwnd)) return false;
-  ChainProcedure();  // learnt now, so that a removal later needs no window of its own
-  DWORD_PTR data = 0;
-  if (FindHook(hwnd, HookProc, id, &data) && data) return false;
+  HookChain* chain = ChainOf(hwnd);
+  if (chain && std::ranges::any_of(chain->hooks, [id](const HookChain::Hook& h) { return h.id == id && h.state; })) {
+    return false;
+  }
   auto state = std::make_unique<State>(std::move(handler));
-  // A hook of this id that is still passing messages on is taken over.
-  if (!SetWindowSubclass(hwnd, HookProc, id, reinterpret_cast<DWORD_PTR>(state.get()))) return false;
-  state.release();
+  if (!chain) {
+    auto made = std::make_shared<HookChain>();
+    made->hwnd = hwnd;
+    made->slot = AddSlot(hwnd, L"", [made](const WindowMessage& m, const NextProcedure& next) {
+      return RunChain(*made, m, next);
+    });
+    if (!made->slot) return false;
+    chain = made.get();
+    Edit(hwnd, [&](Hooked& entry) { entry.chain = chain; });
+  }
+  chain->hooks.push_back({id, state.release()});
   return true;
 }
 
 bool RemoveSubclassHook(HWND hwnd, UINT_PTR id) {
   if (!OnThisThread(hwnd)) return false;
-  DWORD_PTR data = 0;
-  if (!FindHook(hwnd, HookProc, id, &data) || !data) return false;
-  auto* state = reinterpret_cast<State*>(data);
+  HookChain* chain = ChainOf(hwnd);
+  if (!chain) return false;
+  const auto hook = std::ranges::find_if(chain->hooks, [id](const HookChain::Hook& h) { return h.id == id && h.state; });
+  if (hook == chain->hooks.end()) return false;
+  State* state = std::exchange(hook->state, nullptr);
   state->passing = true;
   state->finished = true;
-  if (ChainOnTop(hwnd)) {
-    RemoveWindowSubclass(hwnd, HookProc, id);
-  } else {
-    SetWindowSubclass(hwnd, HookProc, id, 0);
-  }
   Release(state);
+  Tidy(*chain);
   return true;
 }
 

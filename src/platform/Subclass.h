@@ -1,12 +1,14 @@
 #pragma once
 // The one way this program hooks a window it did not create. Two kinds, one handler type:
 //
-//  - a procedure subclass (GWLP_WNDPROC): the window's procedure is replaced; its state lives on the
-//    window and is found through a named property. Used where a window property must mark the window
-//    (the skin's "PROCADDR") and by iSubClass.
-//  - a subclass hook (the common controls' SetWindowSubclass): many of them share the controls
-//    library's chain, last added runs first. Used by controls that watch another window, such as
-//    their parent.
+//  - a procedure subclass (GWLP_WNDPROC): the window's procedure is replaced, and a named property
+//    marks the window for whoever reads it (the skin's "PROCADDR", iSubClass).
+//  - a subclass hook: many of them share one chain per window (itself one procedure subclass, without
+//    a property), last added runs first. Used by controls that watch another window, such as their
+//    parent.
+//
+// The state of both is found in a table of this process, never through a window property: under Wine
+// every property read is a round trip to the server, and the state is wanted on every message.
 //
 // Both keep the chain whole whatever order they are removed in, and both free their state by
 // themselves: at removal (as soon as no call of the handler is still running) or at WM_NCDESTROY.
@@ -35,9 +37,13 @@ class NextProcedure {
 
  private:
   friend struct SubclassAccess;
-  NextProcedure(const WindowMessage& message, WNDPROC previous) noexcept : message_(message), previous_(previous) {}
+  using Link = LRESULT (*)(const void* below, const WindowMessage& message);
+  NextProcedure(const WindowMessage& message, WNDPROC previous, Link link, const void* below) noexcept
+      : message_(message), previous_(previous), link_(link), below_(below) {}
   WindowMessage message_;
-  WNDPROC previous_;  // null: the common controls' DefSubclassProc
+  WNDPROC previous_;         // the procedure below, or
+  Link link_;                // the next hook of a chain: link_(below_, message)
+  const void* below_;
   mutable bool called_ = false;
   mutable LRESULT result_ = 0;
 };
@@ -50,7 +56,8 @@ class NextProcedure {
 // subclass, or destroy the window, while it runs.
 using SubclassHandler = std::function<LRESULT(const WindowMessage& message, const NextProcedure& next)>;
 
-// Procedure subclasses one window can carry at once, removed ones still passing messages included.
+// Procedure subclasses one window can carry at once (a chain of hooks is one), removed ones still passing
+// messages included.
 inline constexpr std::size_t kMaxProcSubclasses = 16;
 
 // Replaces hwnd's procedure with one that hands every message to `handler`. While the subclass is on,
@@ -65,14 +72,13 @@ WNDPROC AddProcSubclass(HWND hwnd, const wchar_t* name, SubclassHandler handler)
 // soon as it is on top again or the window goes. False when the window has no subclass of that name.
 bool RemoveProcSubclass(HWND hwnd, const wchar_t* name);
 
-// Adds a hook to the window's common-controls subclass chain. `id` tells our hooks on one window apart
+// Adds a hook to the window's chain of hooks. `id` tells our hooks on one window apart
 // (a control hooking its parent uses its own address). False, and nothing added, when the window cannot
 // be hooked or already has a hook of ours with this id.
 bool AddSubclassHook(HWND hwnd, UINT_PTR id, SubclassHandler handler);
 
-// Takes the hook off the window's chain. Should that leave the controls library to put back a procedure
-// while another one sits above its own (which would cut that one off), the hook stays instead, passing
-// messages straight on, until it can leave safely or the window goes. False when there was no such hook.
+// Takes the hook off the window's chain. The chain's last hook gone, the chain leaves the window as a
+// procedure subclass does. False when there was no such hook.
 bool RemoveSubclassHook(HWND hwnd, UINT_PTR id);
 
 // States of both kinds that are alive in the process (handlers not yet freed); for tests.

@@ -142,6 +142,8 @@ void RefreshOne(HWND window) {
 
 // Shows the window's new look (or its own again): the frame, then everything else.
 void Repaint(HWND window) {
+  // One not shown yet (start-up skins the form before it shows) is painted whole when it shows.
+  if (!IsWindowVisible(window)) return;
   SendMessageW(window, WM_NCPAINT, 1, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }

@@ -6,11 +6,14 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "controls/hook/iSubClass.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"
 #include "platform/Window.h"
+
+#include <commctrl.h>
 
 namespace quilnet {
 namespace {
@@ -217,6 +220,44 @@ TEST_F(SubclassTest, RemovedBelowAForeignSubclassItPassesOnThenLeavesWhenOnTopAg
   EXPECT_EQ(LiveSubclassStates(), 1u);
   EXPECT_TRUE(Answers());
   EXPECT_EQ(ProcOf(buttons[0]), original);
+  EXPECT_EQ(LiveSubclassStates(), 0u);
+}
+
+// Someone else strips the window of its properties: ours are found without them all the same.
+TEST_F(SubclassTest, StateIsFoundAfterSomeoneElseRemovedTheWindowsProperties) {
+  const WNDPROC original = ProcOf(buttons[0]);
+  ASSERT_TRUE(AddSubclassHook(buttons[0], 1, Tag(L'a')));
+  ASSERT_TRUE(AddProcSubclass(buttons[0], L"PROCADDR", Tag(L'S')));
+  std::vector<std::wstring> names;
+  EnumPropsExW(buttons[0], [](HWND, LPWSTR name, HANDLE, ULONG_PTR list) -> BOOL {
+    if (!IS_INTRESOURCE(name)) reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(name);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&names));
+  for (const std::wstring& name : names) RemovePropW(buttons[0], name.c_str());
+  EXPECT_EQ(Trail(buttons[0]), L"Sa");
+  EXPECT_TRUE(RemoveProcSubclass(buttons[0], L"PROCADDR"));
+  EXPECT_TRUE(RemoveSubclassHook(buttons[0], 1));
+  EXPECT_EQ(ProcOf(buttons[0]), original);
+  EXPECT_EQ(LiveSubclassStates(), 0u);
+}
+
+LRESULT CALLBACK ForeignHook(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+  return DefSubclassProc(h, m, w, l) + (m == WM_APP ? 100 : 0);
+}
+
+// The controls library puts back the procedure it replaced when its last hook goes, on top or not: our
+// hooks, removed below its chain, must still be there to pass messages on.
+TEST_F(SubclassTest, HooksRemovedBelowAForeignSubclassHookPassOnUntilItGoes) {
+  const WNDPROC original = ProcOf(buttons[0]);
+  ASSERT_TRUE(AddSubclassHook(buttons[0], 1, Tag(L'a')));
+  ASSERT_TRUE(SetWindowSubclass(buttons[0], ForeignHook, 1, 0));
+  EXPECT_TRUE(RemoveSubclassHook(buttons[0], 1));
+  EXPECT_EQ(SendMessageW(buttons[0], WM_APP, 0, 0), 100);
+  EXPECT_TRUE(Answers());
+  ASSERT_TRUE(RemoveWindowSubclass(buttons[0], ForeignHook, 1));
+  EXPECT_TRUE(Answers());
+  EXPECT_EQ(ProcOf(buttons[0]), original);
+  EXPECT_EQ(trail, L"");
   EXPECT_EQ(LiveSubclassStates(), 0u);
 }
 

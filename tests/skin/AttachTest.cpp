@@ -121,6 +121,25 @@ TEST_F(SkinTreeTest, DestroyingTheFormLeavesNothingBehindAndALaterSkinFormBuilds
   }
 }
 
+// Start-up skins the form before it shows: nothing is painted that nobody can see, and all of it is
+// painted when it shows.
+TEST_F(SkinTreeTest, AFormNotShownYetIsPaintedOnlyWhenItShows) {
+  static int framesPainted = 0;
+  framesPainted = 0;
+  ShowWindow(form_, SW_HIDE);
+  Build();
+  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, [](int code, WPARAM w, LPARAM l) -> LRESULT {
+    if (reinterpret_cast<const CWPSTRUCT*>(l)->message == WM_NCPAINT) ++framesPainted;
+    return CallNextHookEx(nullptr, code, w, l);
+  }, nullptr, GetCurrentThreadId());
+  ASSERT_EQ(SkinForm(form_), 1);
+  EXPECT_EQ(framesPainted, 0);
+  ShowWindow(form_, SW_SHOWNA);
+  UpdateWindow(form_);
+  EXPECT_GT(framesPainted, 0);
+  UnhookWindowsHookEx(hook);
+}
+
 // A hook above the skin that keeps WM_DESTROY to itself: the skin still lets go, at WM_NCDESTROY.
 TEST_F(SkinTreeTest, AHookThatSwallowsDestroyLeavesNothingBehind) {
   long objects = 0;
