@@ -39,7 +39,9 @@ using Log = std::vector<std::wstring>;
 
 constexpr int kId = 7;
 constexpr RECT kBounds{20, 20, 113, 75};
-constexpr POINT kParentAt{600, 400};
+// Low on the right of the display, where no other test's window (centred or near the origin) lies:
+// another program's window over it would paint it.
+constexpr POINT kParentAt{940, 780};
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
