@@ -58,19 +58,26 @@ std::vector<wchar_t> ScriptEnvironment() {
 }
 
 // Starts the command line with a hidden window and no console window, in the folder (the program's own
-// when empty), with the flags and environment given (the program's own when null).
+// when empty), with the flags and environment given (the program's own when null). With `output`, the
+// program writes there, and inherits that one handle alone (`inherit` is the list that says so).
 bool CreateHidden(const std::wstring& commandLine, const std::wstring& currentFolder, DWORD flags, void* environment,
-                  PROCESS_INFORMATION& pi) {
+                  PROCESS_INFORMATION& pi, HANDLE output = nullptr, LPPROC_THREAD_ATTRIBUTE_LIST inherit = nullptr) {
   // CreateProcessW may write into the command line, so it gets a private copy.
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_HIDE;
+  STARTUPINFOEXW si{};
+  si.StartupInfo.cb = inherit ? sizeof si : sizeof si.StartupInfo;
+  si.StartupInfo.dwFlags = STARTF_USESHOWWINDOW;
+  si.StartupInfo.wShowWindow = SW_HIDE;
+  if (output) {
+    si.StartupInfo.dwFlags |= STARTF_USESTDHANDLES;
+    si.StartupInfo.hStdOutput = si.StartupInfo.hStdError = output;
+  }
+  si.lpAttributeList = inherit;
+  if (inherit) flags |= EXTENDED_STARTUPINFO_PRESENT;
   const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
-  return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | flags, environment, folder,
-                        &si, &pi) != FALSE;
+  return CreateProcessW(nullptr, line.data(), nullptr, nullptr, inherit ? TRUE : FALSE, CREATE_NO_WINDOW | flags,
+                        environment, folder, &si.StartupInfo, &pi) != FALSE;
 }
 
 }  // namespace
@@ -172,22 +179,10 @@ CapturedProcess SystemProcessStarter::StartCapturing(const std::wstring& command
   auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(listBytes.data());
   if (size == 0 || !InitializeProcThreadAttributeList(list, 1, 0, &size)) return {};
   PROCESS_INFORMATION pi{};
-  BOOL started = FALSE;
-  if (UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
-                                nullptr)) {
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    STARTUPINFOEXW si{};
-    si.StartupInfo.cb = sizeof si;
-    si.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-    si.StartupInfo.wShowWindow = SW_HIDE;
-    si.StartupInfo.hStdOutput = si.StartupInfo.hStdError = writeEnd;
-    si.lpAttributeList = list;
-    const wchar_t* folder = currentFolder.empty() ? nullptr : currentFolder.c_str();
-    constexpr DWORD flags = CREATE_NO_WINDOW | EXTENDED_STARTUPINFO_PRESENT;
-    started =
-        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, folder, &si.StartupInfo, &pi);
-  }
+  const bool started =
+      UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &writeEnd, sizeof writeEnd, nullptr,
+                                nullptr) &&
+      CreateHidden(commandLine, currentFolder, 0, nullptr, pi, writeEnd, list);
   DeleteProcThreadAttributeList(list);
   if (!started) return {};
   CloseHandle(pi.hThread);
