@@ -62,7 +62,9 @@ void AdapterWatch::Report(AdapterSnapshot snapshot) {
 }
 
 void AdapterWatch::Run() noexcept {
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  // Apartment-threaded for the same reason as the switches' thread (JobThread.cpp). Nothing calls into
+  // this apartment from outside, so it needs no message loop.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   try {
     const std::unique_ptr<Wmi> wmi = wmi_.ForThisThread();
     std::unique_ptr<WmiService> service;

@@ -42,7 +42,10 @@ void JobThread::Stop() noexcept {
 }
 
 void JobThread::Run() noexcept {
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  // A single-threaded apartment, as on the window's thread: the WMI scripting objects are
+  // apartment-threaded, and from a multithreaded apartment every call to them would be marshalled to a
+  // host thread that COM starts for them (under Wine that costs some 5 MB and a thread).
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   for (;;) {
     std::function<void()> job;
     {

@@ -1,6 +1,7 @@
 #pragma once
-// One thread that runs jobs one after another, in the order they were queued, inside a COM apartment of
-// its own: the multithreaded one, since the thread has no message loop to serve a single-threaded one.
+// One thread that runs jobs one after another, in the order they were queued, inside a single-threaded
+// COM apartment of its own. It has no message loop: nothing outside calls into that apartment, and COM
+// pumps what its own outgoing calls need while they wait.
 #include <windows.h>
 
 #include <condition_variable>
