@@ -52,6 +52,11 @@ void AdapterWatch::Stop() noexcept {
   wake_.notify_one();
 }
 
+bool AdapterWatch::Looked() noexcept {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return looked_;
+}
+
 void AdapterWatch::Report(AdapterSnapshot snapshot) {
   if (last_ == snapshot && !forceReport_) return;
   forceReport_ = false;
@@ -88,6 +93,8 @@ void AdapterWatch::Run() noexcept {
       std::unique_lock<std::mutex> lock(mutex_);
       if (stopping_) break;
       if (snapshot) Report(std::move(*snapshot));
+      looked_ = true;
+      if (!timing_.follow) break;
       const DWORD waitMs = settling > 0 ? timing_.settleMs : idleMs;
       if (settling > 0) --settling;
       wake_.wait_for(lock, std::chrono::milliseconds(waitMs), [this] { return stopping_ || woken_; });

@@ -26,6 +26,7 @@ class AdapterWatch {
     DWORD quietMs = 60000;     // between looks where it does: only in case one was missed
     DWORD settleMs = 1000;     // after a report or a switch, the address may take a moment to settle:
     int settleLooks = 3;       // so many more looks, this far apart
+    bool follow = true;        // false: the first look only, then the thread ends (the window's tests)
   };
 
   AdapterWatch(Wmi& wmi, UINT message) : wmi_(wmi), message_(message) {}
@@ -42,6 +43,8 @@ class AdapterWatch {
   std::optional<AdapterSnapshot> Take();
   // The window is going: see above. Never waits.
   void Stop() noexcept;
+  // The first look is over and its outcome posted (also when it failed: then the window keeps what it shows).
+  bool Looked() noexcept;
 
  private:
   void Run() noexcept;
@@ -58,6 +61,7 @@ class AdapterWatch {
   bool woken_ = false;
   bool forceReport_ = false;
   bool posted_ = false;
+  bool looked_ = false;
   std::optional<AdapterSnapshot> last_;
   std::optional<AdapterSnapshot> pending_;
   std::thread thread_;  // last: joined before the rest goes

@@ -106,6 +106,11 @@ bool Form1::Create(int showCommand) {
   SetWindowPos(hwnd(), nullptr, std::max(x, 0), std::max(y, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
+  // The adapters, and from then on their changes. A first WMI connection can take seconds on Windows
+  // (the service starting cold) and under Wine loads a dozen libraries: the window does not wait for it.
+  Try(L"watch adapters", [&] {
+    if (adapterWatch) watch_.Start(hwnd(), *adapterWatch);
+  });
   return true;
 }
 
@@ -278,22 +283,10 @@ void Form1::Load() {
   if (!script_) scriptFile_.reset();
   // 5: the poll; its first tick comes after this sequence has ended.
   Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
-  // 6
-  Try(L"GetMyIP", [&] { GetMyIP(wmi_, *this); });
+  // 6 and 8, the adapter list with the first adapter chosen and its address and MAC in the boxes, come
+  // from the adapter watch's first look once the window has painted (see Create).
   // 7: the clock.
   Try(L"start Timer2", [&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
-  // 8: the adapter list, then the first adapter's values through the selection handler.
-  Try(L"fill Combo1", [&] {
-    const HWND combo = Control(L"Combo1");
-    for (const std::wstring& description : adapters_.Fill(wmi_)) {
-      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description.c_str()));
-    }
-    if (SendMessageW(combo, CB_SETCURSEL, 0, 0) != CB_ERR) OnCombo1Click();
-  });
-  // From here on the list and the boxes follow the adapters.
-  Try(L"watch adapters", [&] {
-    if (adapterWatch) watch_.Start(hwnd(), *adapterWatch);
-  });
   // 9: the compact size, height first.
   Try(L"compact size", [&] { SetOuterSizeTwips(kCompactWidth, kCompactHeight, SizeOrder::HeightFirst); });
   // 10: the skin, on the window and every control in it.
@@ -331,7 +324,7 @@ void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
 
 void Form1::OnCombo1Click() {
   const std::wstring description = Text(L"Combo1");
-  adapters_.Select(description, *this);
+  adapters_.Select(wmi_, description, *this);
 }
 
 // The adapters changed: the list follows them, the chosen adapter stays chosen (the first when it has

@@ -53,9 +53,11 @@ class Form1 final : public PaintedWindow, private AddressView {
 
   // Called once the window is gone (the program ends there).
   std::function<void()> onClosed;
-  // How the adapters are watched while the window is open; nothing: not at all (for tests that count every
-  // WMI call). Read by Create.
+  // How the adapters are watched while the window is open; its first look fills the list. Nothing: not at
+  // all, and the list stays empty. Read by Create.
   std::optional<AdapterWatch::Timing> adapterWatch = AdapterWatch::Timing{};
+  // The watch's first look is over, and what it found is on its way to the window.
+  bool AdaptersLooked() noexcept { return watch_.Looked(); }
 
   static constexpr UINT_PTR kTmrCheck = 1;
   static constexpr UINT_PTR kTimer2 = 2;

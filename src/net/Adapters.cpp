@@ -6,7 +6,6 @@
 namespace quilnet {
 namespace {
 
-constexpr wchar_t kComputer[] = L".";
 const WmiQueryOptions kWql{L"WQL", kWbemFlagReturnImmediately};
 
 }  // namespace
@@ -43,35 +42,14 @@ std::wstring FirstIPv4(const WmiValue& value) {
 }  // namespace
 
 std::wstring WindowMoniker() { return L"winmgmts:"; }
-std::wstring OwnMoniker() { return std::wstring(L"winmgmts://") + kComputer + L"/root/cimv2"; }
 
-void GetMyIP(Wmi& wmi, AddressView& view) {
-  const std::unique_ptr<WmiService> service = wmi.Connect(OwnMoniker());
-  const WmiObjects adapters = service->ExecQuery(kAdapterQueryOwn, std::nullopt);
-  for (const auto& adapter : adapters) {
-    const std::wstring address = FirstIPv4(adapter->Get(L"IPAddress"));
-    if (address.empty()) continue;
-    // Both values are read before either shows, so the two boxes always show one adapter.
-    const std::wstring mac = adapter->Item(L"Macaddress", 0);
-    view.ShowAddress(address);
-    view.ShowPhysicalAddress(mac);
-  }
-}
-
-std::vector<std::wstring> AdapterInventory::Fill(Wmi& wmi) {
-  std::vector<std::wstring> descriptions;
-  Try(L"connect to WMI", [&] { service_ = wmi.Connect(WindowMoniker()); });
-  Try(L"list adapters", [&] { lastResult_ = service_ ? service_->ExecQuery(kAdapterQuery, kWql) : WmiObjects(); });
-  for (const auto& adapter : lastResult_) {
-    Try(L"read Description", [&] { descriptions.push_back(std::get<std::wstring>(adapter->Get(L"Description"))); });
-  }
-  return descriptions;
-}
-
-void AdapterInventory::Select(const std::wstring& description, AddressView& view) {
+void AdapterInventory::Select(Wmi& wmi, const std::wstring& description, AddressView& view) {
   // A query that fails or finds nothing leaves no result set behind, and the boxes empty: the previous
   // adapter's values must not show beside this one.
   lastResult_.clear();
+  Try(L"connect to WMI", [&] {
+    if (!service_) service_ = wmi.Connect(WindowMoniker());
+  });
   Try(L"query adapter", [&] {
     if (service_) lastResult_ = service_->ExecQuery(kDescriptionQuery + WqlStringLiteral(description), kWql);
   });

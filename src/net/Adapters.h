@@ -15,21 +15,14 @@ class AddressView {
   virtual void ShowPhysicalAddress(const std::wstring& mac) = 0;
 };
 
-// Sets both boxes from the last IP-enabled adapter that has an IPv4 address (its first one), through a
-// connection of its own. Its first failure ends it and reaches the caller; the boxes keep the last
-// adapter it showed whole.
-void GetMyIP(Wmi& wmi, AddressView& view);
-
-// The window's long-lived connection and the result set of its last adapter query.
+// The window's own connection, opened when the user first picks an adapter, and the result set of its last
+// query. (The list itself and the first adapter's values come from the adapter watch, off this thread.)
 class AdapterInventory {
  public:
-  // Opens the connection and runs the start-up query; every adapter's description, in the service's order.
-  // A description that cannot be read is left out.
-  std::vector<std::wstring> Fill(Wmi& wmi);
   // Shows the first IPv4 address and the MAC of the adapter with this description (the last one, when
   // several have it). What it has not, or what cannot be read, shows empty; both boxes are emptied when
-  // no adapter is found.
-  void Select(const std::wstring& description, AddressView& view);
+  // no adapter is found or WMI cannot be reached.
+  void Select(Wmi& wmi, const std::wstring& description, AddressView& view);
 
  private:
   std::unique_ptr<WmiService> service_;
@@ -56,10 +49,7 @@ AdapterState StateOf(const AdapterSnapshot& snapshot, const std::wstring& descri
 bool IsIPv4(const std::wstring& text);
 
 inline constexpr wchar_t kAdapterQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE";
-inline constexpr wchar_t kAdapterQueryOwn[] = L"Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE";
 inline constexpr wchar_t kDescriptionQuery[] = L"Select * From Win32_NetworkAdapterConfiguration Where Description=";
-// Monikers: the computer name "." joined between the two halves.
 std::wstring WindowMoniker();
-std::wstring OwnMoniker();
 
 }  // namespace quilnet

@@ -24,61 +24,32 @@ const FakeAdapter kNoAddress{L"Bluetooth", std::monostate{}, L"11:22:33:44:55:66
 const FakeAdapter kWineLan{L"eth0", List{L"fe80::1", L"2001:db8::5", L"192.168.7.7", L"10.1.1.1"}, L"02:42:ac:11:00:02"};
 const FakeAdapter kOnlyIPv6{L"tun0", List{L"fe80::9"}, L"02:00:00:00:00:99"};
 
-TEST(GetMyIP, LastAdapterWithAnIPv4AddressWinsThroughItsOwnConnection) {
+// The list and the boxes come from one snapshot: every adapter in the service's order, duplicates kept, each
+// with its first IPv4 address; the boxes show the last of a description, as a selection would.
+TEST(AdapterSnapshot, ListsEveryAdapterInServiceOrderWithItsFirstIPv4AddressAndMac) {
   FakeWmi wmi;
-  wmi.adapters = {kWineLan, kWifi, kNoAddress, kOnlyIPv6, {L"Empty list", List{}, L"00:00:00:00:00:01"}};
-  Boxes boxes;
-  GetMyIP(wmi, boxes);
-  EXPECT_EQ(boxes.address, L"10.0.0.7");
-  EXPECT_EQ(boxes.mac, L"AA:BB:CC:DD:EE:FF");
-  ASSERT_GE(wmi.log().size(), 2u);
-  EXPECT_EQ(wmi.log()[0], L"Connect winmgmts://./root/cimv2");
-  wmi.adapters = {kWifi, kWineLan};
-  GetMyIP(wmi, boxes);
-  EXPECT_EQ(boxes.address, L"192.168.7.7");  // its first IPv4 address, though IPv6 is listed first
-  EXPECT_EQ(boxes.mac, L"02:42:ac:11:00:02");
-  EXPECT_EQ(wmi.log()[1], L"ExecQuery Select * from Win32_NetworkAdapterConfiguration where IPEnabled=TRUE");
-}
-
-TEST(GetMyIP, FirstFailureEndsItAndNeverLeavesHalfAnAdapter) {
-  FakeWmi wmi;
-  wmi.adapters = {kLan};
-  wmi.failOn = {L"Item Macaddress"};
-  Boxes boxes;
-  EXPECT_THROW(GetMyIP(wmi, boxes), WmiError);
-  EXPECT_EQ(boxes.address, L"(address)");
-  EXPECT_EQ(boxes.mac, L"(mac)");
-
-  FakeWmi down;
-  down.failOn = {L"Connect winmgmts://./root/cimv2"};
-  Boxes untouched;
-  EXPECT_THROW(GetMyIP(down, untouched), WmiError);
-  EXPECT_EQ(untouched.address, L"(address)");
-}
-
-TEST(AdapterInventory, FillListsEveryDescriptionInServiceOrderWithDuplicates) {
-  FakeWmi wmi;
-  wmi.adapters = {kWifi, kLan, kWifi, kNoAddress};
-  AdapterInventory inventory;
-  EXPECT_EQ(inventory.Fill(wmi), (List{L"Wi-Fi", L"Intel(R) Ethernet", L"Wi-Fi", L"Bluetooth"}));
-  ASSERT_EQ(wmi.log().size(), 6u);
-  EXPECT_EQ(wmi.log()[0], L"Connect winmgmts:");
+  wmi.adapters = {kWifi, kWineLan, kWifi, kNoAddress};
+  wmi.adapters[2].ipAddress = List{L"10.0.0.8"};
+  const AdapterSnapshot snapshot = TakeSnapshot(*wmi.Connect(WindowMoniker()));
   EXPECT_EQ(wmi.log()[1], L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where IPEnabled=TRUE | WQL 16");
+  const AdapterSnapshot expected = {{L"Wi-Fi", L"10.0.0.7", L"AA:BB:CC:DD:EE:FF"},
+                                    {L"eth0", L"192.168.7.7", L"02:42:ac:11:00:02"},
+                                    {L"Wi-Fi", L"10.0.0.8", L"AA:BB:CC:DD:EE:FF"},
+                                    {L"Bluetooth", L"", L"11:22:33:44:55:66"}};
+  EXPECT_EQ(snapshot, expected);
+  EXPECT_EQ(StateOf(snapshot, L"Wi-Fi").address, L"10.0.0.8");
+  EXPECT_EQ(StateOf(snapshot, L"Gone"), AdapterState{});
 }
 
-TEST(AdapterInventory, FillWithoutWmiOrAdaptersGivesAnEmptyList) {
-  FakeWmi none;
-  AdapterInventory empty;
-  EXPECT_TRUE(empty.Fill(none).empty());
-
+TEST(AdapterInventory, SelectWithoutWmiShowsNothingAndThrowsNothing) {
   FakeWmi down;
   down.adapters = {kLan};
   down.failOn = {L"Connect winmgmts:"};
   AdapterInventory unreachable;
-  EXPECT_TRUE(unreachable.Fill(down).empty());
   Boxes boxes;
-  unreachable.Select(L"Intel(R) Ethernet", boxes);  // no connection: nothing found, nothing throws
+  unreachable.Select(down, L"Intel(R) Ethernet", boxes);
   EXPECT_EQ(boxes.address, L"");
+  EXPECT_EQ(boxes.mac, L"");
 }
 
 // The boxes start with other values, as after an earlier selection: none of them may survive.
@@ -105,10 +76,9 @@ TEST(AdapterInventory, SelectShowsOnlyTheChosenAdaptersFirstIPv4AddressAndMac) {
     FakeWmi wmi;
     wmi.adapters = {kLan, kWifi, kNoAddress, kWineLan, kOnlyIPv6, lastTwin};
     AdapterInventory inventory;
-    inventory.Fill(wmi);
     wmi.failOn = c.failOn;
     Boxes boxes;
-    inventory.Select(c.description, boxes);
+    inventory.Select(wmi, c.description, boxes);
     EXPECT_EQ(boxes.address, c.address) << c.what;
     EXPECT_EQ(boxes.mac, c.mac) << c.what;
   }
@@ -118,9 +88,8 @@ TEST(AdapterInventory, ApostropheInADescriptionIsFoundLikeAnyOther) {
   FakeWmi wmi;
   wmi.adapters = {kLan, {L"Bob's USB NIC", List{L"10.9.8.7"}, L"02:0B:0B:00:00:01"}};
   AdapterInventory inventory;
-  inventory.Fill(wmi);
   Boxes boxes;
-  inventory.Select(L"Bob's USB NIC", boxes);
+  inventory.Select(wmi, L"Bob's USB NIC", boxes);
   EXPECT_EQ(boxes.address, L"10.9.8.7");
   EXPECT_EQ(wmi.log()[wmi.log().size() - 3],
             L"ExecQuery Select * From Win32_NetworkAdapterConfiguration Where Description=\"Bob's USB NIC\" | WQL 16");

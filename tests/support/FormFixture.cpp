@@ -15,6 +15,7 @@ bool FormHarness::Open(const With& with) {
   form->onClosed = [this] { ++closed; };
   form->adapterWatch = with.watch;
   if (!form->Create(SW_SHOW)) return false;
+  if (with.watch) PumpUntil([&] { return form->AdaptersLooked(); }, 20000);
   Drain();
   return true;
 }

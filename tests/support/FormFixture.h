@@ -31,8 +31,9 @@ class FormHarness {
     ProcessStarter* starter = nullptr;
     std::wstring folder;
     const Clock* clock = nullptr;
-    // The adapter watch; off unless asked for, as its looks would add to the log at any moment.
-    std::optional<AdapterWatch::Timing> watch;
+    // The adapter watch. Unless a test asks for more, it looks once, as the window starts, and Open waits
+    // for that look: later looks would add to the log at any moment. Nothing: no watch, no adapter list.
+    std::optional<AdapterWatch::Timing> watch = AdapterWatch::Timing{.follow = false};
     ExitDeadline exitDeadline;
   };
   // Creates the window (its start-up sequence runs), shows it and handles what that queued.
