@@ -28,13 +28,12 @@ constexpr wchar_t kNamesFile[] = L"network.txt";
 constexpr int kDroppedListHeight = 160;  // pixels at 96 DPI below a combo's field when it is open
 
 // The caption's width, and the height of a line of its font.
-SIZE CaptionSize(HWND control, HFONT font, const wchar_t* caption) {
-  ClientDc dc(control);
-  Selection select(dc.get(), font);
+SIZE CaptionSize(HDC dc, HFONT font, const wchar_t* caption) {
+  Selection select(dc, font);
   SIZE size{};
-  GetTextExtentPoint32W(dc.get(), caption, static_cast<int>(wcslen(caption)), &size);
+  GetTextExtentPoint32W(dc, caption, static_cast<int>(wcslen(caption)), &size);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc.get(), &metrics);
+  GetTextMetricsW(dc, &metrics);
   size.cy = metrics.tmHeight;
   return size;
 }
@@ -147,13 +146,17 @@ void Form1::CreateControls() {
   statusFont_ = MakeFont(kFace, 15.75, dpi_, kGb2312Charset);
   banner_ = LoadBitmapResource(IDB_BANNER);
   int id = kFirstControlId;
+  // The labels' captions are measured on one screen-compatible surface, not on a window DC each.
+  const UniqueDc measure = MakeMemoryDc(nullptr);
   for (const LayoutRow& item : ControlLayout()) {
     const HWND container = item.container ? Control(item.container) : hwnd();
     if (!container) continue;
     switch (item.kind) {
       case ControlKind::Label:
       case ControlKind::Status:
-        if (const HWND label = AddLabel(item, container, id++)) children_.push_back({item.name, label});
+        if (const HWND label = AddLabel(item, container, measure.get(), id++)) {
+          children_.push_back({item.name, label});
+        }
         break;
       case ControlKind::Picture: {
         const RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
@@ -176,10 +179,10 @@ void Form1::CreateControls() {
   }
 }
 
-HWND Form1::AddLabel(const LayoutRow& item, HWND container, int id) {
+HWND Form1::AddLabel(const LayoutRow& item, HWND container, HDC measure, int id) {
   const bool status = item.kind == ControlKind::Status;
   const HFONT font = status ? statusFont_.get() : font_.get();
-  const auto [bounds, textWidth] = LabelBounds(item, container, font);
+  const auto [bounds, textWidth] = LabelBounds(item, measure, font);
   const Label look{item.name, nullptr, font, status ? kStatusColour : CLR_INVALID,
                    static_cast<UINT>(status ? DT_CENTER : DT_LEFT), textWidth};
   return labels_.Add(look, container, bounds, item.caption, id);
@@ -188,9 +191,9 @@ HWND Form1::AddLabel(const LayoutRow& item, HWND container, int id) {
 // A label's window holds its whole caption: as wide as the caption where the layout leaves the width
 // open, and at least one line of its font high. It stops where a control of its row begins, as the
 // control covers that part in any case; its caption is still aligned in the full width.
-std::pair<RECT, int> Form1::LabelBounds(const LayoutRow& item, HWND container, HFONT font) const {
+std::pair<RECT, int> Form1::LabelBounds(const LayoutRow& item, HDC measure, HFONT font) const {
   RECT bounds = TwipsToPixels(item.left, item.top, item.width, item.height, dpi_);
-  const SIZE caption = CaptionSize(container, font, item.caption);
+  const SIZE caption = CaptionSize(measure, font, item.caption);
   if (item.width == 0) bounds.right = bounds.left + caption.cx;
   bounds.bottom = std::max<LONG>(bounds.bottom, bounds.top + caption.cy);
   const int textWidth = bounds.right - bounds.left;

@@ -74,9 +74,9 @@ class Form1 final : public PaintedWindow, private AddressView {
   void CreateControls();
   HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
   HWND CreateButton(const struct LayoutRow& item, HWND container, int id);
-  HWND AddLabel(const struct LayoutRow& item, HWND container, int id);
+  HWND AddLabel(const struct LayoutRow& item, HWND container, HDC measure, int id);
   // The label's window, and the width its caption is aligned in.
-  std::pair<RECT, int> LabelBounds(const struct LayoutRow& item, HWND container, HFONT font) const;
+  std::pair<RECT, int> LabelBounds(const struct LayoutRow& item, HDC measure, HFONT font) const;
   void Paint(HDC dc) const override;
   HBRUSH Background() const override { return background_.get(); }
   LRESULT ColourControl(HDC dc);
