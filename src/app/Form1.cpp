@@ -317,10 +317,13 @@ void Form1::SetOuterSizeTwips(int width, int height, SizeOrder order) {
   const int w = TwipsToPixels(width, dpi_);
   const int h = TwipsToPixels(height, dpi_);
   constexpr UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  if (order == SizeOrder::HeightFirst) {
-    SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, h, flags);
-  } else {
-    SetWindowPos(hwnd(), nullptr, 0, 0, w, r.bottom - r.top, flags);
+  // The order shows only on screen: a window not shown yet (start-up) takes its size in one step.
+  if (IsWindowVisible(hwnd())) {
+    if (order == SizeOrder::HeightFirst) {
+      SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, h, flags);
+    } else {
+      SetWindowPos(hwnd(), nullptr, 0, 0, w, r.bottom - r.top, flags);
+    }
   }
   SetWindowPos(hwnd(), nullptr, 0, 0, w, h, flags);
 }
