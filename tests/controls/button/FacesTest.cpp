@@ -161,6 +161,34 @@ TEST_F(ButtonDrawTest, EveryOtherStyleByFrameFillAndCorners) {
   }
 }
 
+// A face composed in memory (onto a 32-bpp surface of exactly its size) has every pixel the face drawn
+// step by step has (onto a larger surface, which is never composed into): every style, state and look,
+// at the window's size and at sizes where the rims meet, overlap or stick out.
+TEST_F(ButtonDrawTest, ComposedFaceIsTheFaceDrawnStepByStep) {
+  void (*const looks[])(ButtonLook&) = {Plain, Disabled, Focused, Default, FocusedInactive, Checked};
+  for (const SIZE size : {SIZE{kW, kH}, SIZE{36, 24}, SIZE{20, 12}, SIZE{2, 2}}) {
+    test::Canvas composed(size.cx, size.cy), stepByStep(size.cx + 1, size.cy + 1);
+    for (int style = 0; style < 16; ++style) {
+      for (int state = Normal; state <= Down; ++state) {
+        for (const auto setUp : looks) {
+          ButtonLook look = Look(style, state, kWindowColour), same = look;
+          setUp(look);
+          setUp(same);
+          look.showFocusRect = same.showFocusRect = true;
+          DrawMemory memory1, memory2;
+          Redraw(composed.dc(), size.cx, size.cy, look, memory1);
+          Redraw(stepByStep.dc(), size.cx, size.cy, same, memory2);
+          int differing = 0;
+          for (int y = 0; y < size.cy; ++y) {
+            for (int x = 0; x < size.cx; ++x) differing += composed.At(x, y) != stepByStep.At(x, y);
+          }
+          EXPECT_EQ(differing, 0) << "style " << style << ", state " << state << ", " << size.cx << "x" << size.cy;
+        }
+      }
+    }
+  }
+}
+
 TEST_F(ButtonDrawTest, StylesThatTakeTheContainersColourAndTheCaptionColour) {
   ButtonLook look = Look(ContainerShade, Down, 0x808080);
   look.surfaceBackColor = kButtonFace;
