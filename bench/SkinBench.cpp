@@ -58,8 +58,12 @@ void MeasureButton() {
     const ClientDc dc(button, ClientDc::Area::WholeWindow);
     return PerCall([&] { AlphaCopy(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, 75, 23, 128); });
   }();
+  // What a tick adds to its blend: the "ALPHALEVEL" write, under Wine a round trip to its server.
+  int alpha = 0;
+  const double write = PerCall([&] { WriteProp(button, kAlphaLevel, ++alpha & 0xFF); });
   Compare("fade tick, 75x23 button", "window", tick, blend, "AlphaBlend");
   Compare("fade tick, 75x23 button", "held DC", tick, heldBlend, "AlphaBlend");
+  Compare("ALPHALEVEL write", "window", write, heldBlend, "AlphaBlend");
   const ClientDc dc(button, ClientDc::Area::WholeWindow);
   // A new caption renders the four state images again.
   Compare("RenderButtonStates, 75x23", "window", PerCall([&] { SendMessageW(button, WM_SETTEXT, 0, LPARAM(L"确定")); }),
