@@ -1,7 +1,7 @@
 #pragma once
 // The drawing steps every button face is made of, beside the shared ones of platform/Gdi.h. Each takes
-// colours as the control stores them (system-colour references included); a pen or brush comes from the
-// redraw's DrawingObjects.
+// colours as the control stores them (system-colour references included); a face draws through its
+// FaceImage, whose pen and brush are the redraw's DrawingObjects.
 #include <windows.h>
 
 #include <cstdint>
@@ -34,8 +34,9 @@ void Edge(HDC dc, RECT rect, UINT kind);
 // One face, with the surface cleared to `background` first. Where it can, the face is composed in
 // memory and put on the surface in one call when it is done (or when a step needs the surface itself):
 // a face is dozens of fills, frames, lines and ramps, and under Wine each GDI call costs more than the
-// pixels it sets. It composes only onto a 32-bpp bitmap of exactly width × height, in plain colours,
-// and sets the pixels those GDI calls would; anything else goes straight to the surface as before.
+// pixels it sets. It composes only onto a 32-bpp bitmap of exactly width × height with no mapping or
+// origin, in plain colours, and sets the pixels those GDI calls would; anything else goes straight to the
+// surface as before.
 class FaceImage {
  public:
   FaceImage(HDC dc, int width, int height, Colour background);
