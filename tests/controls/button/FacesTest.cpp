@@ -1,6 +1,7 @@
 // The faces, pixel by pixel where the colours are fixed: the window's own style 4 in every state, and
 // every other style by its frame, fill and corner colours.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/button/ButtonTestKit.h"
@@ -163,15 +164,20 @@ TEST_F(ButtonDrawTest, EveryOtherStyleByFrameFillAndCorners) {
 
 // A face composed in memory (onto a 32-bpp surface of exactly its size) has every pixel the face drawn
 // step by step has (onto a larger surface, which is never composed into): every style, state and look,
-// at the window's size and at sizes where the rims meet, overlap or stick out.
+// at the window's size and at sizes where the rims meet, overlap or stick out, and with a colour that
+// cannot be translated, which the face draws with GDI's own brush halfway through.
 TEST_F(ButtonDrawTest, ComposedFaceIsTheFaceDrawnStepByStep) {
-  void (*const looks[])(ButtonLook&) = {Plain, Disabled, Focused, Default, FocusedInactive, Checked};
+  constexpr Colour kNoSuchSystemColour = 0x80000099;
+  const std::pair<void (*)(ButtonLook&), Colour> looks[] = {
+      {Plain, kWindowColour},       {Disabled, kWindowColour},        {Focused, kWindowColour},
+      {Default, kWindowColour},     {FocusedInactive, kWindowColour}, {Checked, kWindowColour},
+      {Plain, kNoSuchSystemColour}, {Disabled, kNoSuchSystemColour}};
   for (const SIZE size : {SIZE{kW, kH}, SIZE{36, 24}, SIZE{20, 12}, SIZE{2, 2}}) {
     test::Canvas composed(size.cx, size.cy), stepByStep(size.cx + 1, size.cy + 1);
     for (int style = 0; style < 16; ++style) {
       for (int state = Normal; state <= Down; ++state) {
-        for (const auto setUp : looks) {
-          ButtonLook look = Look(style, state, kWindowColour), same = look;
+        for (const auto& [setUp, back] : looks) {
+          ButtonLook look = Look(style, state, back), same = look;
           setUp(look);
           setUp(same);
           look.showFocusRect = same.showFocusRect = true;
@@ -182,7 +188,8 @@ TEST_F(ButtonDrawTest, ComposedFaceIsTheFaceDrawnStepByStep) {
           for (int y = 0; y < size.cy; ++y) {
             for (int x = 0; x < size.cx; ++x) differing += composed.At(x, y) != stepByStep.At(x, y);
           }
-          EXPECT_EQ(differing, 0) << "style " << style << ", state " << state << ", " << size.cx << "x" << size.cy;
+          EXPECT_EQ(differing, 0) << "style " << style << ", state " << state << ", back " << std::hex << back
+                                  << std::dec << ", " << size.cx << "x" << size.cy;
         }
       }
     }
