@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "platform/Handles.h"
@@ -57,8 +58,12 @@ void MeasureButton() {
     const ClientDc dc(button, ClientDc::Area::WholeWindow);
     return PerCall([&] { AlphaCopy(dc.get(), 0, 0, 75, 23, image.dc(), 0, 0, 75, 23, 128); });
   }();
+  // What a tick adds to its blend: the "ALPHALEVEL" write, under Wine a round trip to its server.
+  int alpha = 0;
+  const double write = PerCall([&] { WriteProp(button, kAlphaLevel, ++alpha & 0xFF); });
   Compare("fade tick, 75x23 button", "window", tick, blend, "AlphaBlend");
   Compare("fade tick, 75x23 button", "held DC", tick, heldBlend, "AlphaBlend");
+  Compare("ALPHALEVEL write", "window", write, heldBlend, "AlphaBlend");
   const ClientDc dc(button, ClientDc::Area::WholeWindow);
   // A new caption renders the four state images again.
   Compare("RenderButtonStates, 75x23", "window", PerCall([&] { SendMessageW(button, WM_SETTEXT, 0, LPARAM(L"确定")); }),
@@ -78,7 +83,27 @@ void Measure(HDC target, const char* where, const SkinSurfaces& skin) {
 
 }  // namespace
 
-int wmain() {
+// `SkinBench tick`: one fade tick of a skinned push button between the debug strings "tick begin" and
+// "tick end", after one that readies what a fade keeps, for counting its calls and server requests in a
+// trace (WINEDEBUG=+server,+debugstr; see bench/README.md).
+int TraceTick() {
+  const UniqueWindow form(CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 0, 60, 200, 60, nullptr, nullptr,
+                                          nullptr, nullptr));
+  const HWND button = CreateWindowExW(0, L"Button", L"确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 75, 23,
+                                      form.get(), nullptr, nullptr, nullptr);
+  if (!form || !button || !SkinForm(form.get())) return 1;
+  SendMessageW(button, WM_KEYUP, VK_SPACE, 0);  // normal, fading in from 0
+  for (const char* mark : {"warm", "tick begin"}) {
+    OutputDebugStringA(mark);
+    SendMessageW(button, WM_TIMER, kFadeTimerId, 0);
+  }
+  GdiFlush();
+  OutputDebugStringA("tick end");
+  return 0;
+}
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wstring_view(argv[1]) == L"tick") return TraceTick();
   const SkinSurfaces skin = BuildSkinBitmaps();
   if (!skin) {
     std::fprintf(stderr, "no skin bitmaps\n");

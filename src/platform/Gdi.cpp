@@ -115,47 +115,67 @@ void Brush(HDC dc, const Box& box, COLORREF colour, Paint paint) {
   PaintBox(dc, box, MakeSolidBrush(TranslateColour(colour)).get(), paint);
 }
 
-void Brush(DrawingObjects& objects, const Box& box, COLORREF colour, Paint paint) {
-  if (!objects.dc() || box.width <= 0 || box.height <= 0) return;
-  PaintBox(objects.dc(), box, objects.Brush(TranslateColour(colour)), paint);
+// The outline FrameRect draws: its four sides.
+int FrameSides(const Box& box, RECT (&sides)[4]) {
+  const int right = box.x + box.width, bottom = box.y + box.height;
+  sides[0] = {box.x, box.y, box.x + 1, bottom};
+  sides[1] = {right - 1, box.y, right, bottom};
+  sides[2] = {box.x, box.y, right, box.y + 1};
+  sides[3] = {box.x, bottom - 1, right, bottom};
+  return 4;
 }
 
-template <class Owner>
-auto Find(std::vector<std::pair<COLORREF, Owner>>& made, COLORREF colour) {
-  for (const auto& [c, owner] : made) {
-    if (c == colour) return owner.get();
-  }
-  return static_cast<decltype(made.front().second.get())>(nullptr);
-}
+bool Plain(COLORREF colour) noexcept { return (colour & 0xFF000000) == 0; }
 
 }  // namespace
 
 void FillBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FillRect); }
 void FrameBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FrameRect); }
-void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour) { Brush(objects, box, colour, FillRect); }
-void FrameBox(DrawingObjects& objects, const Box& box, COLORREF colour) { Brush(objects, box, colour, FrameRect); }
 
-DrawingObjects::~DrawingObjects() {
-  // Nothing selected may be deleted.
-  if (ownPen_) SelectObject(dc_, ownPen_);
+void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour) {
+  if (box.width <= 0 || box.height <= 0) return;
+  const RECT rect{box.x, box.y, box.x + box.width, box.y + box.height};
+  objects.Fill(&rect, 1, TranslateColour(colour));
 }
 
-HBRUSH DrawingObjects::Brush(COLORREF colour) {
-  if (const HBRUSH made = Find(brushes_, colour)) return made;
-  brushes_.emplace_back(colour, MakeSolidBrush(colour));
-  return brushes_.back().second.get();
+void FrameBox(DrawingObjects& objects, const Box& box, COLORREF colour) {
+  if (box.width <= 0 || box.height <= 0) return;
+  RECT sides[4];
+  objects.Fill(sides, FrameSides(box, sides), TranslateColour(colour));
+}
+
+DrawingObjects::~DrawingObjects() {
+  if (ownPen_) SelectObject(dc_, ownPen_);
+  if (ownBrush_) SelectObject(dc_, ownBrush_);
+}
+
+void DrawingObjects::Fill(const RECT* rects, int count, COLORREF colour) {
+  if (!dc_) return;
+  if (!Plain(colour)) {
+    const UniqueBrush brush = MakeSolidBrush(colour);
+    for (int i = 0; brush && i < count; ++i) FillRect(dc_, &rects[i], brush.get());
+    return;
+  }
+  if (!ownBrush_) {
+    ownBrush_ = SelectObject(dc_, GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc_, brushColour_ = colour);
+  } else if (brushColour_ != colour) {
+    SetDCBrushColor(dc_, brushColour_ = colour);
+  }
+  for (int i = 0; i < count; ++i) {
+    const RECT& r = rects[i];
+    PatBlt(dc_, r.left, r.top, r.right - r.left, r.bottom - r.top, PATCOPY);
+  }
 }
 
 void DrawingObjects::UsePen(COLORREF colour) {
-  HPEN pen = Find(pens_, colour);
-  if (!pen) {
-    pens_.emplace_back(colour, MakeSolidPen(colour));
-    pen = pens_.back().second.get();
+  if (!dc_) return;
+  if (!ownPen_) {
+    ownPen_ = SelectObject(dc_, GetStockObject(DC_PEN));
+    SetDCPenColor(dc_, penColour_ = colour);
+  } else if (penColour_ != colour) {
+    SetDCPenColor(dc_, penColour_ = colour);
   }
-  if (!pen || pen == selectedPen_) return;
-  const HGDIOBJ previous = SelectObject(dc_, pen);
-  if (!ownPen_) ownPen_ = previous;
-  selectedPen_ = pen;
 }
 
 }  // namespace quilnet

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <utility>
-#include <vector>
 
 #include "platform/Handles.h"
 
@@ -66,10 +65,11 @@ COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB = 0.5) noexcept;
 void FillBox(HDC dc, const Box& box, COLORREF colour);
 void FrameBox(HDC dc, const Box& box, COLORREF colour);
 
-// The solid pens and brushes of one drawing operation on one context: each colour's made the first time
-// it is asked for and all are deleted when the operation ends (a face draws dozens of lines in a handful
-// of colours). A pen asked for stays selected until another is, or the end, which puts back the
-// context's own pen. Colours as drawn with, already translated.
+// The pen and brush of one drawing operation on one context: the context's own DC pen and DC brush,
+// selected once and given each colour as it is asked for, so that a face of dozens of lines and boxes
+// makes no object at all. Whatever they replaced is put back when the operation ends. Colours as drawn
+// with, already translated; one that is not a plain RGB value (CLR_INVALID from a failed translation)
+// is drawn with a solid brush made of it, as before.
 class DrawingObjects {
  public:
   explicit DrawingObjects(HDC dc) noexcept : dc_(dc) {}
@@ -78,15 +78,17 @@ class DrawingObjects {
   ~DrawingObjects();
 
   HDC dc() const noexcept { return dc_; }
-  HBRUSH Brush(COLORREF colour);
+  // PatBlt of each rectangle in the colour: what FillRect with a solid brush of it draws.
+  void Fill(const RECT* rects, int count, COLORREF colour);
+  // Selects a one-pixel solid pen of the colour, for MoveToEx and LineTo.
   void UsePen(COLORREF colour);
 
  private:
   HDC dc_;
   HGDIOBJ ownPen_ = nullptr;
-  HPEN selectedPen_ = nullptr;
-  std::vector<std::pair<COLORREF, UniquePen>> pens_;
-  std::vector<std::pair<COLORREF, UniqueBrush>> brushes_;
+  HGDIOBJ ownBrush_ = nullptr;
+  COLORREF penColour_ = 0;    // the DC pen's colour, once selected
+  COLORREF brushColour_ = 0;  // the DC brush's colour, once selected
 };
 // As above, with the operation's brush.
 void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour);

@@ -16,32 +16,32 @@ void DrawClassic(Face& f) {
   const ButtonLook& look = f.look;
   const int style = look.buttonStyle;
   const int lw = f.lw, lh = f.lh;
-  if (!look.enabled) Edge(f.dc, Whole(f), EDGE_RAISED);
+  if (!look.enabled) Edge(f.image.Direct(), Whole(f), EDGE_RAISED);
   if (f.checked) {
-    FillBox(f.objects, All(f), ShiftColour(f.back, 0.02f));
+    f.image.Fill(All(f), ShiftColour(f.back, 0.02f));
     if (style == FlatHotThin) return;
-    Edge(f.dc, Whole(f), EDGE_SUNKEN);
-    if (style == Raised3D && look.showFocusRect && look.hasFocus) FrameBox(f.objects, {4, 4, lw - 7, lh - 7}, kAppWorkspace);
+    Edge(f.image.Direct(), Whole(f), EDGE_SUNKEN);
+    if (style == Raised3D && look.showFocusRect && look.hasFocus) f.image.Frame({4, 4, lw - 7, lh - 7}, kAppWorkspace);
     return;
   }
-  FillBox(f.objects, All(f), f.back);
+  f.image.Fill(All(f), f.back);
   switch (look.buttonState) {
     case Normal:
-      if (style == Raised3D) Edge(f.dc, Whole(f), EDGE_RAISED);
-      if (style == RaisedSoft) Edge(f.dc, Whole(f), BDR_RAISEDINNER);
+      if (style == Raised3D) Edge(f.image.Direct(), Whole(f), EDGE_RAISED);
+      if (style == RaisedSoft) Edge(f.image.Direct(), Whole(f), BDR_RAISEDINNER);
       break;
     case Hot:
-      Edge(f.dc, Whole(f), (style == RaisedSoft || style == FlatHotThin) ? BDR_RAISEDINNER : EDGE_RAISED);
+      Edge(f.image.Direct(), Whole(f), (style == RaisedSoft || style == FlatHotThin) ? BDR_RAISEDINNER : EDGE_RAISED);
       break;
     case Down:
       if (style == Raised3D) {
-        FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, 0x99A8AC);
-        FrameBox(f.objects, {0, 0, lw, lh}, kBlack);
+        f.image.Frame({1, 1, lw - 2, lh - 2}, 0x99A8AC);
+        f.image.Frame({0, 0, lw, lh}, kBlack);
       } else if (style == FlatHotRaised) {
-        Edge(f.dc, Whole(f), EDGE_SUNKEN);
+        Edge(f.image.Direct(), Whole(f), EDGE_SUNKEN);
       } else {
-        FrameBox(f.objects, {0, 0, lw, lh}, kWhite);
-        FrameBox(f.objects, {0, 0, lw + 1, lh + 1}, kGrayText);
+        f.image.Frame({0, 0, lw, lh}, kWhite);
+        f.image.Frame({0, 0, lw + 1, lh + 1}, kGrayText);
       }
       break;
     default: break;
@@ -51,9 +51,9 @@ void DrawClassic(Face& f) {
   f.FocusRect(RECT{inset, inset, lw - inset, lh - inset}, true);
   if (style == Raised3D && (look.buttonState == Normal || look.buttonState == Hot)) {
     // The default button's heavier outline.
-    Edge(f.dc, RECT{0, 0, lw - 1, lh - 1}, EDGE_RAISED);
-    FrameBox(f.objects, {0, 0, lw - 1, lh - 1}, kAppWorkspace);
-    FrameBox(f.objects, {0, 0, lw, lh}, kBlack);
+    Edge(f.image.Direct(), RECT{0, 0, lw - 1, lh - 1}, EDGE_RAISED);
+    f.image.Frame({0, 0, lw - 1, lh - 1}, kAppWorkspace);
+    f.image.Frame({0, 0, lw, lh}, kBlack);
   }
 }
 
@@ -63,14 +63,14 @@ struct Rim {
 };
 void DrawRim(const Face& f, const Rim& rim) {
   const int lw = f.lw, lh = f.lh;
-  Line(f.objects, 1, 2, lw - 2, 2, rim.top2);
-  Line(f.objects, 1, 1, lw - 2, 1, rim.top1);
-  Line(f.objects, 1, 1, 1, lh - 2, rim.sides);
-  Line(f.objects, lw - 2, 2, lw - 2, lh - 2, rim.sides);
-  Line(f.objects, 2, 2, 2, lh - 3, rim.innerSides);
-  Line(f.objects, lw - 3, 3, lw - 3, lh - 3, rim.innerSides);
-  Line(f.objects, 2, lh - 3, lw - 2, lh - 3, rim.innerBottom);
-  Line(f.objects, 2, lh - 2, lw - 2, lh - 2, rim.bottom);
+  f.image.Line(1, 2, lw - 2, 2, rim.top2);
+  f.image.Line(1, 1, lw - 2, 1, rim.top1);
+  f.image.Line(1, 1, 1, lh - 2, rim.sides);
+  f.image.Line(lw - 2, 2, lw - 2, lh - 2, rim.sides);
+  f.image.Line(2, 2, 2, lh - 3, rim.innerSides);
+  f.image.Line(lw - 3, 3, lw - 3, lh - 3, rim.innerSides);
+  f.image.Line(2, lh - 3, lw - 2, lh - 3, rim.innerBottom);
+  f.image.Line(2, lh - 2, lw - 2, lh - 2, rim.bottom);
 }
 
 void DrawRoundedFrame(Face& f) {
@@ -78,23 +78,23 @@ void DrawRoundedFrame(Face& f) {
   const int lw = f.lw, lh = f.lh;
   const Colour back = f.back;
   if (!look.enabled) {
-    FillBox(f.objects, All(f), ShiftColour(back, 0.03f));
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.1f));
-    CornerDots(f.dc, lw, lh, ShiftColour(back, 0.2f));
+    f.image.Fill(All(f), ShiftColour(back, 0.03f));
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(back, -0.1f));
+    f.image.CornerDots(ShiftColour(back, 0.2f));
     return;
   }
   const auto gradients = [&] {
-    Gradient(f.dc, 0, 0, lw, lh, ShiftColour(back, 0.07f), back, kVertical);
-    Gradient(f.dc, 0, 0, lw, 5, ShiftColour(back, 0.2f), ShiftColour(back, 0.08f), kVertical);
+    f.image.Gradient(0, 0, lw, lh, ShiftColour(back, 0.07f), back, kVertical);
+    f.image.Gradient(0, 0, lw, 5, ShiftColour(back, 0.2f), ShiftColour(back, 0.08f), kVertical);
   };
   switch (look.buttonState) {
     case Normal:
       gradients();
-      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, -0.09f));
-      Line(f.objects, 1, lh - 3, lw - 2, lh - 3, ShiftColour(back, -0.05f));
-      Line(f.objects, 1, lh - 4, lw - 2, lh - 4, ShiftColour(back, -0.01f));
-      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, -0.08f));
-      Line(f.objects, 1, 1, 1, lh - 2, MixColour(kWhite, back));
+      f.image.Line(1, lh - 2, lw - 2, lh - 2, ShiftColour(back, -0.09f));
+      f.image.Line(1, lh - 3, lw - 2, lh - 3, ShiftColour(back, -0.05f));
+      f.image.Line(1, lh - 4, lw - 2, lh - 4, ShiftColour(back, -0.01f));
+      f.image.Line(lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, -0.08f));
+      f.image.Line(1, 1, 1, lh - 2, MixColour(kWhite, back));
       if (look.parentActive && FocusedOrDefault(look)) DrawRim(f, {0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xF4D1B8, 0xE4AD89, 0xEE8269});
       break;
     case Hot:
@@ -102,19 +102,19 @@ void DrawRoundedFrame(Face& f) {
       DrawRim(f, {0x89D8FD, 0xCFF0FF, 0x49BDF9, 0x7AD2FC, 0x30B3F8, 0x0097E5});
       break;
     case Down:
-      FillBox(f.objects, All(f), ShiftColour(back, -0.05f));
-      Line(f.objects, 1, 1, lw - 2, 1, ShiftColour(back, -0.16f));
-      Line(f.objects, 1, 2, lw - 2, 2, ShiftColour(back, -0.1f));
-      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(back, 0.07f));
-      Line(f.objects, 1, 1, 1, lh - 2, ShiftColour(back, -0.16f));
-      Line(f.objects, 2, 2, 2, lh - 2, ShiftColour(back, -0.1f));
-      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, 0.04f));
+      f.image.Fill(All(f), ShiftColour(back, -0.05f));
+      f.image.Line(1, 1, lw - 2, 1, ShiftColour(back, -0.16f));
+      f.image.Line(1, 2, lw - 2, 2, ShiftColour(back, -0.1f));
+      f.image.Line(1, lh - 2, lw - 2, lh - 2, ShiftColour(back, 0.07f));
+      f.image.Line(1, 1, 1, lh - 2, ShiftColour(back, -0.16f));
+      f.image.Line(2, 2, 2, lh - 2, ShiftColour(back, -0.1f));
+      f.image.Line(lw - 2, 2, lw - 2, lh - 2, ShiftColour(back, 0.04f));
       break;
     default: break;
   }
   f.FocusRect(RECT{2, 2, lw - 2, lh - 2}, false);
-  FrameBox(f.objects, {0, 0, lw, lh}, 0x743C00);
-  CornerDots(f.dc, lw, lh, ShiftColour(0x743C00, 0.3f));
+  f.image.Frame({0, 0, lw, lh}, 0x743C00);
+  f.image.CornerDots(ShiftColour(0x743C00, 0.3f));
 }
 
 void DrawContainerShade(Face& f) {
@@ -123,40 +123,40 @@ void DrawContainerShade(Face& f) {
   const Colour buttonText = TranslateColour(kButtonText);
   int state = look.buttonState;
   if (f.checked && !look.mouseDown) {
-    FillBox(f.objects, All(f), 0xFEFEFE);
+    f.image.Fill(All(f), 0xFEFEFE);
     look.foreColor = buttonText;
-    FrameBox(f.objects, {0, 0, lw, lh}, 0xAF987A);
-    CornerDots(f.dc, lw, lh, ShiftColour(0xC1B3A0, -0.2f));
+    f.image.Frame({0, 0, lw, lh}, 0xAF987A);
+    f.image.CornerDots(ShiftColour(0xC1B3A0, -0.2f));
     if (state == Hot) {
-      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, 0xEDF0F2);
-      Line(f.objects, 2, lh - 2, lw - 2, lh - 2, 0xD8DEE4);
-      Line(f.objects, 1, lh - 3, lw - 1, lh - 3, 0xE8ECEF);
-      Line(f.objects, 1, lh - 4, lw - 1, lh - 4, 0xF8F9FA);
+      f.image.Line(lw - 2, 2, lw - 2, lh - 2, 0xEDF0F2);
+      f.image.Line(2, lh - 2, lw - 2, lh - 2, 0xD8DEE4);
+      f.image.Line(1, lh - 3, lw - 1, lh - 3, 0xE8ECEF);
+      f.image.Line(1, lh - 4, lw - 1, lh - 4, 0xF8F9FA);
     }
     return;
   }
   if (f.checked) state = Down;
   switch (state) {
-    case Normal: FillBox(f.objects, All(f), f.back); break;
+    case Normal: f.image.Fill(All(f), f.back); break;
     case Hot:
-      Gradient(f.dc, 0, 0, lw, f.hh, 0xFDFEFE, 0xEEF4F4, kVertical);
-      Gradient(f.dc, 0, f.hh, lw, f.hh, 0xEEF4F4, 0xEAF1F1, kVertical);
-      Line(f.objects, lw - 2, 2, lw - 2, lh - 2, 0xE0E7EA);
-      Line(f.objects, lw - 3, 2, lw - 3, lh - 2, 0xEAF0F0);
-      Line(f.objects, 0, lh - 4, lw, lh - 4, 0xE5EDEE);
-      Line(f.objects, 0, lh - 3, lw, lh - 3, 0xD6E1E4);
-      Line(f.objects, 0, lh - 2, lw, lh - 2, 0xC6D2D7);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0xC3CECE);
-      CornerDots(f.dc, lw, lh, ShiftColour(0xC9D4D4, -0.05f));
+      f.image.Gradient(0, 0, lw, f.hh, 0xFDFEFE, 0xEEF4F4, kVertical);
+      f.image.Gradient(0, f.hh, lw, f.hh, 0xEEF4F4, 0xEAF1F1, kVertical);
+      f.image.Line(lw - 2, 2, lw - 2, lh - 2, 0xE0E7EA);
+      f.image.Line(lw - 3, 2, lw - 3, lh - 2, 0xEAF0F0);
+      f.image.Line(0, lh - 4, lw, lh - 4, 0xE5EDEE);
+      f.image.Line(0, lh - 3, lw, lh - 3, 0xD6E1E4);
+      f.image.Line(0, lh - 2, lw, lh - 2, 0xC6D2D7);
+      f.image.Frame({0, 0, lw, lh}, 0xC3CECE);
+      f.image.CornerDots(ShiftColour(0xC9D4D4, -0.05f));
       break;
     case Down:
-      FillBox(f.objects, All(f), 0xDDE4E5);
-      Line(f.objects, 1, 1, lw - 2, 1, ShiftColour(0xD1DADC, -0.02f));
-      Line(f.objects, 1, 2, lw - 2, 2, ShiftColour(0xDAE1E3, -0.02f));
-      Line(f.objects, 1, lh - 3, lw - 2, lh - 3, ShiftColour(0xDEE5E6, 0.02f));
-      Line(f.objects, 1, lh - 2, lw - 2, lh - 2, ShiftColour(0xE5EAEB, 0.02f));
-      FrameBox(f.objects, {0, 0, lw, lh}, 0x929D9D);
-      CornerDots(f.dc, lw, lh, ShiftColour(0xABB4B5, -0.2f));
+      f.image.Fill(All(f), 0xDDE4E5);
+      f.image.Line(1, 1, lw - 2, 1, ShiftColour(0xD1DADC, -0.02f));
+      f.image.Line(1, 2, lw - 2, 2, ShiftColour(0xDAE1E3, -0.02f));
+      f.image.Line(1, lh - 3, lw - 2, lh - 3, ShiftColour(0xDEE5E6, 0.02f));
+      f.image.Line(1, lh - 2, lw - 2, lh - 2, ShiftColour(0xE5EAEB, 0.02f));
+      f.image.Frame({0, 0, lw, lh}, 0x929D9D);
+      f.image.CornerDots(ShiftColour(0xABB4B5, -0.2f));
       break;
     default: break;
   }
@@ -168,44 +168,44 @@ void DrawRoundedBevel(Face& f) {
   const int lw = f.lw, lh = f.lh, hh = f.hh;
   const Colour back = f.back;
   if (!look.enabled) {
-    FillBox(f.objects, All(f), ShiftColour(back, 0.03f));
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.25f));
-    FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, ShiftColour(back, 0.25f));
-    CornerDots(f.dc, lw, lh, ShiftColour(back, -0.03f));
+    f.image.Fill(All(f), ShiftColour(back, 0.03f));
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(back, -0.25f));
+    f.image.Frame({1, 1, lw - 2, lh - 2}, ShiftColour(back, 0.25f));
+    f.image.CornerDots(ShiftColour(back, -0.03f));
     return;
   }
   // Five-pixel bands down both sides, the upper from y = 3 to the middle, the lower from the middle on.
   const int upperBand = RoundHalfEven(lh / 2.0 - 2);
   const int lowerBand = RoundHalfEven(lh - lh / 2.0 - 1);
   const auto bands = [&](Colour upperOut, Colour upperIn, Colour lowerOut, Colour lowerIn) {
-    Gradient(f.dc, 1, 3, 5, upperBand, upperOut, upperIn, kHorizontal);
-    Gradient(f.dc, 1, hh, 5, lowerBand, lowerOut, lowerIn, kHorizontal);
-    Gradient(f.dc, lw - 6, 3, 5, upperBand, upperIn, upperOut, kHorizontal);
-    Gradient(f.dc, lw - 6, hh, 5, lowerBand, lowerIn, lowerOut, kHorizontal);
+    f.image.Gradient(1, 3, 5, upperBand, upperOut, upperIn, kHorizontal);
+    f.image.Gradient(1, hh, 5, lowerBand, lowerOut, lowerIn, kHorizontal);
+    f.image.Gradient(lw - 6, 3, 5, upperBand, upperIn, upperOut, kHorizontal);
+    f.image.Gradient(lw - 6, hh, 5, lowerBand, lowerIn, lowerOut, kHorizontal);
   };
   switch (look.buttonState) {
     case Normal:
-      Gradient(f.dc, 1, 1, lw - 1, lh, ShiftColour(back, 0.05f), back, kVertical);
-      Gradient(f.dc, 1, hh, lw - 2, lh - 2, ShiftColour(back, -0.02f), ShiftColour(back, -0.15f), kVertical);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0x707070);
-      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
+      f.image.Gradient(1, 1, lw - 1, lh, ShiftColour(back, 0.05f), back, kVertical);
+      f.image.Gradient(1, hh, lw - 2, lh - 2, ShiftColour(back, -0.02f), ShiftColour(back, -0.15f), kVertical);
+      f.image.Frame({0, 0, lw, lh}, 0x707070);
+      f.image.Frame({1, 1, lw - 2, lh - 2}, kWhite);
       break;
     case Hot:
-      Gradient(f.dc, 1, 1, lw - 2, hh, 0xFFF7E4, 0xFFF3DA, kVertical);
-      Gradient(f.dc, 1, hh, lw - 2, lh - 2, 0xFFE9C1, 0xFDE1AE, kVertical);
+      f.image.Gradient(1, 1, lw - 2, hh, 0xFFF7E4, 0xFFF3DA, kVertical);
+      f.image.Gradient(1, hh, lw - 2, lh - 2, 0xFFE9C1, 0xFDE1AE, kVertical);
       bands(0xFFEECD, 0xFFF7E4, 0xFAD68F, ShiftColour(0xFDE1AC, 0.01f));
-      FrameBox(f.objects, {0, 0, lw, lh}, 0xA77532);
-      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
+      f.image.Frame({0, 0, lw, lh}, 0xA77532);
+      f.image.Frame({1, 1, lw - 2, lh - 2}, kWhite);
       break;
     case Down:
-      Gradient(f.dc, 1, 1, lw - 1, lh, 0xF6E4C2, 0xF6E4C2, kVertical);
-      Gradient(f.dc, 1, hh, lw - 2, lh - 2, 0xF0D29A, 0xF0D29A, kVertical);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0x5C411D);
-      Line(f.objects, 1, 1, lw - 1, 1, 0xB39C71);
-      Line(f.objects, 1, 2, lw - 1, 2, 0xD6C6A9);
-      Line(f.objects, 1, 3, lw - 1, 3, 0xECD9B9);
-      Line(f.objects, 1, 1, 1, RoundHalfEven(lh / 2.0 - 1), 0xCFB073);
-      Line(f.objects, 1, hh, 1, lowerBand, 0xC5912B);
+      f.image.Gradient(1, 1, lw - 1, lh, 0xF6E4C2, 0xF6E4C2, kVertical);
+      f.image.Gradient(1, hh, lw - 2, lh - 2, 0xF0D29A, 0xF0D29A, kVertical);
+      f.image.Frame({0, 0, lw, lh}, 0x5C411D);
+      f.image.Line(1, 1, lw - 1, 1, 0xB39C71);
+      f.image.Line(1, 2, lw - 1, 2, 0xD6C6A9);
+      f.image.Line(1, 3, lw - 1, 3, 0xECD9B9);
+      f.image.Line(1, 1, 1, RoundHalfEven(lh / 2.0 - 1), 0xCFB073);
+      f.image.Line(1, hh, 1, lowerBand, 0xC5912B);
       bands(ShiftColour(0xE6C891, 0.02f), ShiftColour(0xF6E4C2, -0.01f), ShiftColour(0xDCAB4E, 0.02f),
             ShiftColour(0xF0D29A, -0.01f));
       break;
@@ -213,15 +213,15 @@ void DrawRoundedBevel(Face& f) {
   }
   if (look.parentActive) {
     if (look.buttonState == Normal && FocusedOrDefault(look)) {
-      FrameBox(f.objects, {0, 0, lw, lh}, 0xA77532);
-      FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, 0xFBD848);
+      f.image.Frame({0, 0, lw, lh}, 0xA77532);
+      f.image.Frame({1, 1, lw - 2, lh - 2}, 0xFBD848);
     }
     if (look.showFocusRect && look.hasFocus) {
       const RECT focus{2, 2, lw - 2, lh - 2};
-      DrawFocusRect(f.dc, &focus);
+      DrawFocusRect(f.image.Direct(), &focus);
     }
   }
-  CornerDots(f.dc, lw, lh, 0xBE965F);
+  f.image.CornerDots(0xBE965F);
 }
 
 void DrawSolidBlue(Face& f) {
@@ -231,21 +231,21 @@ void DrawSolidBlue(Face& f) {
   const bool down = look.buttonState == Down;
   if (down) {
     // The face moves three pixels right and down onto where its shadow was.
-    FillBox(f.objects, {3, 3, lw - 3, lh - 3}, face);
-    FrameBox(f.objects, {3, 3, lw - 3, lh - 3}, ShiftColour(face, 0.3f));
+    f.image.Fill({3, 3, lw - 3, lh - 3}, face);
+    f.image.Frame({3, 3, lw - 3, lh - 3}, ShiftColour(face, 0.3f));
   } else if (look.buttonState == Normal || look.buttonState == Hot) {
-    FrameBox(f.objects, {6, 6, lw - 9, lh - 9}, 0x808080);
-    FrameBox(f.objects, {5, 5, lw - 7, lh - 7}, 0xA0A0A0);
-    FrameBox(f.objects, {4, 4, lw - 5, lh - 5}, 0xC0C0C0);
-    FillBox(f.objects, {0, 0, lw - 5, lh - 5}, face);
-    FrameBox(f.objects, {0, 0, lw - 4, lh - 4}, ShiftColour(face, 0.3f));
+    f.image.Frame({6, 6, lw - 9, lh - 9}, 0x808080);
+    f.image.Frame({5, 5, lw - 7, lh - 7}, 0xA0A0A0);
+    f.image.Frame({4, 4, lw - 5, lh - 5}, 0xC0C0C0);
+    f.image.Fill({0, 0, lw - 5, lh - 5}, face);
+    f.image.Frame({0, 0, lw - 4, lh - 4}, ShiftColour(face, 0.3f));
   }
   if (look.parentActive && look.showFocusRect && FocusedOrDefault(look)) {
     // Inverting, and only for this rectangle: lines drawn later must not invert too.
-    const int oldMode = SetROP2(f.dc, R2_NOT);
+    const int oldMode = SetROP2(f.image.Direct(), R2_NOT);
     const RECT focus = down ? RECT{6, 6, lw - 3, lh - 3} : RECT{3, 3, lw - 6, lh - 6};
-    DrawFocusRect(f.dc, &focus);
-    if (oldMode) SetROP2(f.dc, oldMode);
+    DrawFocusRect(f.image.Direct(), &focus);
+    if (oldMode) SetROP2(f.image.Direct(), oldMode);
   }
 }
 
@@ -255,21 +255,21 @@ void DrawSplitShade(Face& f) {
   const Colour back = f.back;
   const int state = look.enabled ? look.buttonState : Normal;
   if (state == Normal || state == Hot) {
-    Gradient(f.dc, 0, 0, lw, hh, kWhite, back, kVertical);
-    Gradient(f.dc, 0, hh, lw, lh, back, back, kVertical);
-    FrameBox(f.objects, {1, 1, lw - 2, lh}, kWhite);
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.2f));
-    Line(f.objects, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.25f));
+    f.image.Gradient(0, 0, lw, hh, kWhite, back, kVertical);
+    f.image.Gradient(0, hh, lw, lh, back, back, kVertical);
+    f.image.Frame({1, 1, lw - 2, lh}, kWhite);
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(back, -0.2f));
+    f.image.Line(2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.25f));
   } else if (state == Down) {
-    Gradient(f.dc, 0, 0, lw, hh, kWhite, ShiftColour(back, -0.1f), kVertical);
-    Gradient(f.dc, 0, hh, lw, lh, ShiftColour(back, -0.1f), ShiftColour(back, -0.05f), kVertical);
-    FrameBox(f.objects, {1, 1, lw - 2, lh}, kWhite);
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, -0.23f));
-    CornerDots(f.dc, lw, lh, ShiftColour(back, -0.1f));
-    Line(f.objects, 2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.4f));
+    f.image.Gradient(0, 0, lw, hh, kWhite, ShiftColour(back, -0.1f), kVertical);
+    f.image.Gradient(0, hh, lw, lh, ShiftColour(back, -0.1f), ShiftColour(back, -0.05f), kVertical);
+    f.image.Frame({1, 1, lw - 2, lh}, kWhite);
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(back, -0.23f));
+    f.image.CornerDots(ShiftColour(back, -0.1f));
+    f.image.Line(2, lh - 1, lw - 2, lh - 1, ShiftColour(back, -0.4f));
   }
-  CornerDots(f.dc, lw, lh, ShiftColour(back, 0.05f));
-  if (look.parentActive && look.showFocusRect && FocusedOrDefault(look)) DrawFocusRect(f.dc, &f.memory.captionFocusRect);
+  f.image.CornerDots(ShiftColour(back, 0.05f));
+  if (look.parentActive && look.showFocusRect && FocusedOrDefault(look)) DrawFocusRect(f.image.Direct(), &f.memory.captionFocusRect);
 }
 
 void DrawPaleBlueGloss(Face& f) {
@@ -279,18 +279,18 @@ void DrawPaleBlueGloss(Face& f) {
   const int split = RoundHalfEven(lh / 2.7);
   const int lowerHeight = RoundHalfEven(lh - lh / 2.7);
   const auto bands = [&](Colour u1, Colour u2, Colour l1, Colour l2) {
-    Gradient(f.dc, 0, 0, lw, split, u1, u2, kVertical);
-    Gradient(f.dc, 0, split, lw, lowerHeight, l1, l2, kVertical);
+    f.image.Gradient(0, 0, lw, split, u1, u2, kVertical);
+    f.image.Gradient(0, split, lw, lowerHeight, l1, l2, kVertical);
   };
   const Colour frame = ShiftColour(back, -0.34f);
   if (f.checked) {
     bands(0xA9D9FF, 0x6FC0FF, 0x3FABFF, 0x75E1FF);
-    FrameBox(f.objects, {0, 0, lw, lh}, frame);
+    f.image.Frame({0, 0, lw, lh}, frame);
     if (look.mouseInside) bands(0x58C1FF, 0x51AFFF, 0x468FFF, 0x5FD3FF);
   } else {
     switch (look.buttonState) {
       case Normal:
-        FillBox(f.objects, All(f), back);
+        f.image.Fill(All(f), back);
         bands(MixColour(ShiftColour(back, 0.09f), kWhite), MixColour(ShiftColour(back, 0.07f), back), back,
               ShiftColour(back, 0.03f));
         break;
@@ -299,54 +299,54 @@ void DrawPaleBlueGloss(Face& f) {
       default: break;
     }
   }
-  FrameBox(f.objects, {0, 0, lw, lh}, frame);
+  f.image.Frame({0, 0, lw, lh}, frame);
 }
 
 void DrawSplitGloss(Face& f) {
   const ButtonLook& look = f.look;
   const int lw = f.lw, lh = f.lh;
   if (!look.enabled) {
-    FillBox(f.objects, All(f), f.back);
-    CornerDots(f.dc, lw, lh, f.back);
+    f.image.Fill(All(f), f.back);
+    f.image.CornerDots(f.back);
     return;
   }
   switch (look.buttonState) {
-    case Normal: FillBox(f.objects, All(f), f.back); return;
+    case Normal: f.image.Fill(All(f), f.back); return;
     case Hot:
-      Gradient(f.dc, 1, 1, lw - 2, lh - 2, 0xFDF9F1, 0xF8ECD0, kVertical);
-      Gradient(f.dc, 1, RoundHalfEven(lh / 1.7), lw - 2, lh - 2, 0xF8ECD0, 0xF8ECD0, kVertical);
+      f.image.Gradient(1, 1, lw - 2, lh - 2, 0xFDF9F1, 0xF8ECD0, kVertical);
+      f.image.Gradient(1, RoundHalfEven(lh / 1.7), lw - 2, lh - 2, 0xF8ECD0, 0xF8ECD0, kVertical);
       break;
-    case Down: Gradient(f.dc, 1, 1, lw - 2, lh - 2, 0xF1DEB0, 0xF9F1DB, kVertical); break;
+    case Down: f.image.Gradient(1, 1, lw - 2, lh - 2, 0xF1DEB0, 0xF9F1DB, kVertical); break;
     default: return;
   }
-  FrameBox(f.objects, {0, 0, lw, lh}, 0xCA9E61);
-  FrameBox(f.objects, {1, 1, lw - 2, lh - 2}, kWhite);
-  CornerDots(f.dc, lw, lh, ShiftColour(0xCA9E61, 0.3f));
+  f.image.Frame({0, 0, lw, lh}, 0xCA9E61);
+  f.image.Frame({1, 1, lw - 2, lh - 2}, kWhite);
+  f.image.CornerDots(ShiftColour(0xCA9E61, 0.3f));
 }
 
 void DrawFaceGradient(Face& f) {
   const ButtonLook& look = f.look;
   const int lw = f.lw, lh = f.lh;
-  const auto plain = [&] { Gradient(f.dc, 0, 0, lw, lh, MixColour(ShiftColour(f.back, 0.26f), kWhite), f.back, kVertical); };
+  const auto plain = [&] { f.image.Gradient(0, 0, lw, lh, MixColour(ShiftColour(f.back, 0.26f), kWhite), f.back, kVertical); };
   if (!look.enabled) plain();
   if (f.checked) {
-    FillBox(f.objects, All(f), 0xE8E6E1);
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(0x6F4B4B, 0.05f));
+    f.image.Fill(All(f), 0xE8E6E1);
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(0x6F4B4B, 0.05f));
     if (look.buttonState == Hot) {
-      FillBox(f.objects, All(f), 0xE2B598);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0xC56A31);
+      f.image.Fill(All(f), 0xE2B598);
+      f.image.Frame({0, 0, lw, lh}, 0xC56A31);
     }
     return;
   }
   switch (look.buttonState) {
     case Normal: plain(); break;
     case Hot:
-      FillBox(f.objects, All(f), 0xEED2C1);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0xC56A31);
+      f.image.Fill(All(f), 0xEED2C1);
+      f.image.Frame({0, 0, lw, lh}, 0xC56A31);
       break;
     case Down:
-      FillBox(f.objects, All(f), 0xE2B598);
-      FrameBox(f.objects, {0, 0, lw, lh}, 0x6F4B4B);
+      f.image.Fill(All(f), 0xE2B598);
+      f.image.Frame({0, 0, lw, lh}, 0x6F4B4B);
       break;
     default: break;
   }
@@ -368,14 +368,14 @@ void DrawPaleBlueBand(Face& f) {
   if (state >= Normal && state <= Down) {
     const Band& b = kBands[state];
     const Colour face = ShiftColour(back, b.fill);
-    FillBox(f.objects, All(f), face);
-    Gradient(f.dc, 0, 0, lw, 5, ShiftColour(MixColour(ShiftColour(back, b.highlight), kWhite), b.highlightLift),
+    f.image.Fill(All(f), face);
+    f.image.Gradient(0, 0, lw, 5, ShiftColour(MixColour(ShiftColour(back, b.highlight), kWhite), b.highlightLift),
              ShiftColour(back, b.highlight), kVertical);
-    Gradient(f.dc, 0, 6, lw, lh - 1, ShiftColour(back, b.lowerFrom), MixColour(kWhite, ShiftColour(back, b.lowerTo)),
+    f.image.Gradient(0, 6, lw, lh - 1, ShiftColour(back, b.lowerFrom), MixColour(kWhite, ShiftColour(back, b.lowerTo)),
              kVertical);
-    FrameBox(f.objects, {0, 0, lw, lh}, ShiftColour(back, b.frame));
+    f.image.Frame({0, 0, lw, lh}, ShiftColour(back, b.frame));
   }
-  CornerDots(f.dc, lw, lh, ShiftColour(back, -0.5f));
+  f.image.CornerDots(ShiftColour(back, -0.5f));
 }
 
 void DrawHotGradient(Face& f) {
@@ -383,33 +383,33 @@ void DrawHotGradient(Face& f) {
   const int lw = f.lw, lh = f.lh;
   if (f.checked) {
     if (look.mouseInside) {
-      Gradient(f.dc, 0, 0, lw, lh, 0x4E91FE, 0x8ED3FF, kVertical);
+      f.image.Gradient(0, 0, lw, lh, 0x4E91FE, 0x8ED3FF, kVertical);
     } else {
-      Gradient(f.dc, 0, 0, lw, lh, 0x8CD5FF, 0x55ADFF, kVertical);
+      f.image.Gradient(0, 0, lw, lh, 0x8CD5FF, 0x55ADFF, kVertical);
     }
   } else {
     switch (look.buttonState) {
       case Normal:
-        Gradient(f.dc, 0, 0, lw, f.hh, ShiftColour(f.back, 0.05f), f.back, kVertical);
-        Gradient(f.dc, 0, f.hh, lw, RoundHalfEven(lh / 2.0 + 1), ShiftColour(f.back, -0.01f),
+        f.image.Gradient(0, 0, lw, f.hh, ShiftColour(f.back, 0.05f), f.back, kVertical);
+        f.image.Gradient(0, f.hh, lw, RoundHalfEven(lh / 2.0 + 1), ShiftColour(f.back, -0.01f),
                  ShiftColour(f.back, -0.13f), kVertical);
         return;
-      case Hot: Gradient(f.dc, 0, 0, lw, lh, 0xCCF4FF, 0x91D0FF, kVertical); break;
-      case Down: Gradient(f.dc, 0, 0, lw, lh, 0x4E91FE, 0x8ED3FF, kVertical); break;
+      case Hot: f.image.Gradient(0, 0, lw, lh, 0xCCF4FF, 0x91D0FF, kVertical); break;
+      case Down: f.image.Gradient(0, 0, lw, lh, 0x4E91FE, 0x8ED3FF, kVertical); break;
       default: return;
     }
   }
-  FrameBox(f.objects, {0, 0, lw, lh}, 0x800000);
+  f.image.Frame({0, 0, lw, lh}, 0x800000);
 }
 
 void DrawHorizontalGradient(Face& f) {
   const int lw = f.lw, lh = f.lh;
   if (f.look.buttonState == Down) {
-    Gradient(f.dc, 0, 0, lw, lh, ShiftColour(f.back, -0.05f), ShiftColour(f.back, 0.03f), kHorizontal);
+    f.image.Gradient(0, 0, lw, lh, ShiftColour(f.back, -0.05f), ShiftColour(f.back, 0.03f), kHorizontal);
   } else {
-    Gradient(f.dc, 0, 0, lw, lh, f.back, ShiftColour(f.back, 0.08f), kHorizontal);
+    f.image.Gradient(0, 0, lw, lh, f.back, ShiftColour(f.back, 0.08f), kHorizontal);
   }
-  FrameBox(f.objects, {0, 0, lw, lh}, 0x7D807E);
+  f.image.Frame({0, 0, lw, lh}, 0x7D807E);
   if (FocusedOrDefault(f.look)) f.FocusRect(RECT{3, 3, lw - 3, lh - 3}, true);
 }
 
@@ -419,7 +419,7 @@ void DrawHorizontalGradient(Face& f) {
 void Face::FocusRect(const RECT& rect, bool needsRunMode) const {
   if (!FocusedOrDefault(look) || !look.showFocusRect || !look.parentActive) return;
   if (needsRunMode && !look.userMode) return;
-  DrawFocusRect(dc, &rect);
+  DrawFocusRect(image.Direct(), &rect);
 }
 
 void DrawFace(Face& face) {

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "controls/button/ButtonLook.h"
+#include "controls/button/ButtonPrimitives.h"
 #include "platform/Gdi.h"
 
 namespace quilnet::button {
 
 struct Face {
-  HDC dc;
-  DrawingObjects& objects;  // the redraw's pens and brushes, on dc
+  FaceImage& image;  // where the face is drawn; Direct() gives the surface itself
   int lw;
   int lh;
   ButtonLook& look;

@@ -82,6 +82,51 @@ Colour CornerColour(const Gloss& gloss, const Colour (&across)[N], int x, int y)
   return py <= px ? at(across, py) : at(gloss.side, px);
 }
 
+// The corner colours of each state, 0x00RRGGBB as a DIB holds them, by depth below the top or bottom
+// edge and column from the side edge: worked out once, as the tables they come from never change.
+struct CornerPixels {
+  std::uint32_t top[std::size(kGloss)][kTopPatch][kSide];
+  std::uint32_t bottom[std::size(kGloss)][kBottom][kSide];
+};
+const CornerPixels& Corners() {
+  static const CornerPixels corners = [] {
+    CornerPixels c{};
+    const auto dib = [](Colour v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); };
+    for (size_t state = 0; state < std::size(kGloss); ++state) {
+      for (int i = 0; i < kSide; ++i) {
+        for (int y = 0; y < kTopPatch; ++y) c.top[state][y][i] = dib(CornerColour(kGloss[state], kGloss[state].top, i, y));
+        for (int y = 0; y < kBottom; ++y) c.bottom[state][y][i] = dib(CornerColour(kGloss[state], kGloss[state].bottom, i, y));
+      }
+    }
+    return c;
+  }();
+  return corners;
+}
+
+// The runs of a region (GetRegionData's rectangles), read once instead of a point test per pixel.
+std::vector<RECT> RegionRuns(HRGN region) {
+  const DWORD size = region ? GetRegionData(region, 0, nullptr) : 0;
+  if (size < sizeof(RGNDATAHEADER)) return {};
+  std::vector<std::uint8_t> data(size);
+  auto* header = reinterpret_cast<RGNDATA*>(data.data());
+  if (GetRegionData(region, size, header) != size) return {};
+  const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
+  return std::vector<RECT>(rects, rects + header->rdh.nCount);
+}
+
+// How far in from the left and from the right edge the first pixel of row y inside the runs lies,
+// looking no further than the corner's columns (kSide when none is inside).
+POINT InsideFrom(const std::vector<RECT>& runs, int y, int width) {
+  POINT in{kSide, kSide};
+  for (const RECT& r : runs) {
+    if (y < r.top || y >= r.bottom) continue;
+    const long left = std::max(r.left, 0L), right = std::max(static_cast<long>(width) - r.right, 0L);
+    if (left < r.right) in.x = std::min(in.x, left);
+    if (right <= width - 1 - r.left) in.y = std::min(in.y, right);
+  }
+  return in;
+}
+
 }  // namespace
 
 void DrawGlossyRounded(Face& f) {
@@ -91,31 +136,25 @@ void DrawGlossyRounded(Face& f) {
   if (state == Normal && look.parentActive && (look.hasFocus || look.displayAsDefault)) state = Hot;
   if (state < Normal || state > Down) return;
   const Gloss& gloss = kGloss[state];
+  const CornerPixels& corners = Corners();
 
-  FillBox(f.objects, {4, 4, lw - 8, lh - 8}, gloss.fill);
-  // Only the pixels the window's own shape keeps.
-  const UniqueRegion outline = MakeShapeRegion(ShapeOfStyle(GlossyRounded), lw, lh);
-  // A row of a corner is inside from its first inside pixel on, the shape being convex. Its pixels are
-  // set in a row image, then copied a run at a time: a pixel at a time is a call per pixel.
+  f.image.Fill({4, 4, lw - 8, lh - 8}, gloss.fill);
+  // Only the pixels the window's own shape keeps. A row of a corner is inside from its first inside
+  // pixel on, the shape being convex.
+  const std::vector<RECT> runs = RegionRuns(MakeShapeRegion(ShapeOfStyle(GlossyRounded), lw, lh).get());
   std::vector<std::uint32_t> row(static_cast<size_t>(std::max(lw, 0)));
   std::vector<bool> set(row.size());
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, lw, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  const auto patchRow = [&](int y, const auto& across, int depthFromEdge) {
-    int x = 0;
-    while (x < kSide && !PtInRegion(outline.get(), x, y)) ++x;
-    int right = 0;
-    while (right < kSide && !PtInRegion(outline.get(), lw - 1 - right, y)) ++right;
+  const auto patchRow = [&](int y, const std::uint32_t (&colours)[kSide]) {
+    const POINT in = InsideFrom(runs, y, lw);
     std::fill(set.begin(), set.end(), false);
-    const auto put = [&](int at, Colour c) {
+    const auto put = [&](int at, std::uint32_t c) {
       if (at < 0 || at >= lw) return;
-      row[at] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);  // 0x00RRGGBB, as a DIB holds it
+      row[at] = c;
       set[at] = true;
     };
-    for (int i = std::min(x, right); i < kSide; ++i) {
-      const Colour colour = CornerColour(gloss, across, i, depthFromEdge);
-      if (i >= x) put(i, colour);
-      if (i >= right) put(lw - 1 - i, colour);
+    for (int i = std::min(in.x, in.y); i < kSide; ++i) {
+      if (i >= in.x) put(i, colours[i]);
+      if (i >= in.y) put(lw - 1 - i, colours[i]);
     }
     for (int from = 0; from < lw;) {
       if (!set[from]) {
@@ -124,18 +163,18 @@ void DrawGlossyRounded(Face& f) {
       }
       int to = from;
       while (to < lw && set[to]) ++to;
-      StretchDIBits(f.dc, from, y, to - from, 1, from, 0, to - from, 1, row.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+      f.image.Pixels(from, y, row.data() + from, to - from);
       from = to;
     }
   };
-  for (int y = 0; y < kTopPatch; ++y) patchRow(y, gloss.top, y);
-  for (int y = 0; y < kBottom; ++y) patchRow(lh - 1 - y, gloss.bottom, y);
+  for (int y = 0; y < kTopPatch; ++y) patchRow(y, corners.top[state][y]);
+  for (int y = 0; y < kBottom; ++y) patchRow(lh - 1 - y, corners.bottom[state][y]);
   for (int x = 0; x < kSide; ++x) {
-    Line(f.objects, x, kTop - 1, x, lh - 10, gloss.side[x]);
-    Line(f.objects, lw - 1 - x, kTop - 1, lw - 1 - x, lh - 10, gloss.side[x]);
+    f.image.Line(x, kTop - 1, x, lh - 10, gloss.side[x]);
+    f.image.Line(lw - 1 - x, kTop - 1, lw - 1 - x, lh - 10, gloss.side[x]);
   }
-  for (int y = 0; y < kTop; ++y) Line(f.objects, kSide - 1, y, lw - kSide + 1, y, gloss.top[y]);
-  for (int y = 0; y < kBottom; ++y) Line(f.objects, kSide - 1, lh - 1 - y, lw - kSide + 1, lh - 1 - y, gloss.bottom[y]);
+  for (int y = 0; y < kTop; ++y) f.image.Line(kSide - 1, y, lw - kSide + 1, y, gloss.top[y]);
+  for (int y = 0; y < kBottom; ++y) f.image.Line(kSide - 1, lh - 1 - y, lw - kSide + 1, lh - 1 - y, gloss.bottom[y]);
 }
 
 }  // namespace quilnet::button

@@ -30,14 +30,13 @@ void Redraw(HDC dc, int width, int height, ButtonLook& look, DrawMemory& memory)
   if (style == ContainerShade || style == SolidBlue || style == GlossyRounded) {
     look.surfaceBackColor = look.ambientBackColor;
   }
-  DrawingObjects objects(dc);
-  FillBox(objects, {0, 0, width, height}, look.surfaceBackColor);
-
   const bool checked = look.checkBoxMode && look.value;
   if (checked && style != Raised3D && style != ContainerShade && style != FaceGradient) look.buttonState = Down;
-
-  Face face{dc, objects, width, height, look, memory, TranslateColour(look.backColor), RoundHalfEven(height / 2.0), checked};
-  DrawFace(face);
+  {
+    FaceImage image(dc, width, height, look.surfaceBackColor);
+    Face face{image, width, height, look, memory, TranslateColour(look.backColor), RoundHalfEven(height / 2.0), checked};
+    DrawFace(face);
+  }
   DrawPictureAndCaption(dc, width, height, look, memory);
 }
 

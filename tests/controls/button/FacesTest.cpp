@@ -1,6 +1,7 @@
 // The faces, pixel by pixel where the colours are fixed: the window's own style 4 in every state, and
 // every other style by its frame, fill and corner colours.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/button/ButtonTestKit.h"
@@ -157,6 +158,40 @@ TEST_F(ButtonDrawTest, EveryOtherStyleByFrameFillAndCorners) {
     Draw(look);
     for (const Pixel& p : s.pixels) {
       EXPECT_EQ(canvas.At(p.x, p.y), Expected(p.colour)) << s.name << " at " << p.x << "," << p.y;
+    }
+  }
+}
+
+// A face composed in memory (onto a 32-bpp surface of exactly its size) has every pixel the face drawn
+// step by step has (onto a larger surface, which is never composed into): every style, state and look,
+// at the window's size and at sizes where the rims meet, overlap or stick out, and with a colour that
+// cannot be translated, which the face draws with GDI's own brush halfway through.
+TEST_F(ButtonDrawTest, ComposedFaceIsTheFaceDrawnStepByStep) {
+  constexpr Colour kNoSuchSystemColour = 0x80000099;
+  const std::pair<void (*)(ButtonLook&), Colour> looks[] = {
+      {Plain, kWindowColour},       {Disabled, kWindowColour},        {Focused, kWindowColour},
+      {Default, kWindowColour},     {FocusedInactive, kWindowColour}, {Checked, kWindowColour},
+      {Plain, kNoSuchSystemColour}, {Disabled, kNoSuchSystemColour}};
+  for (const SIZE size : {SIZE{kW, kH}, SIZE{36, 24}, SIZE{20, 12}, SIZE{2, 2}}) {
+    test::Canvas composed(size.cx, size.cy), stepByStep(size.cx + 1, size.cy + 1);
+    for (int style = 0; style < 16; ++style) {
+      for (int state = Normal; state <= Down; ++state) {
+        for (const auto& [setUp, back] : looks) {
+          ButtonLook look = Look(style, state, back), same = look;
+          setUp(look);
+          setUp(same);
+          look.showFocusRect = same.showFocusRect = true;
+          DrawMemory memory1, memory2;
+          Redraw(composed.dc(), size.cx, size.cy, look, memory1);
+          Redraw(stepByStep.dc(), size.cx, size.cy, same, memory2);
+          int differing = 0;
+          for (int y = 0; y < size.cy; ++y) {
+            for (int x = 0; x < size.cx; ++x) differing += composed.At(x, y) != stepByStep.At(x, y);
+          }
+          EXPECT_EQ(differing, 0) << "style " << style << ", state " << state << ", back " << std::hex << back
+                                  << std::dec << ", " << size.cx << "x" << size.cy;
+        }
+      }
     }
   }
 }

@@ -85,15 +85,23 @@ TEST(ButtonGradient, OnePixelHighTakesHalfOfEachColourAndNothingForNoSize) {
 
 TEST(ButtonPrimitives, LineLeavesItsEndPointAndFrameItsInside) {
   Canvas canvas(10, 10);
-  const HGDIOBJ ownPen = GetCurrentObject(canvas.dc(), OBJ_PEN);
+  const HGDIOBJ ownPen = GetCurrentObject(canvas.dc(), OBJ_PEN), ownBrush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
   {
-    // One operation's pens: a colour asked for again after another is drawn with its own pen.
+    // One operation's pen and brush: a colour asked for again after another is drawn in its own colour,
+    // a slanting line too, and a line back to front leaves its end point as well.
     DrawingObjects objects(canvas.dc());
     Line(objects, 1, 1, 5, 1, 0x0000FF);
     Line(objects, 1, 8, 5, 8, 0x00FF00);
     Line(objects, 1, 9, 5, 9, 0x0000FF);
+    Line(objects, 9, 9, 7, 7, 0x00FF00);
+    Line(objects, 9, 2, 9, 0, 0xFF0000);
   }
   EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_PEN), ownPen);
+  EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), ownBrush);
+  EXPECT_EQ(canvas.At(8, 8), 0x00FF00u);
+  EXPECT_EQ(canvas.At(7, 7), kSentinel);
+  EXPECT_EQ(canvas.At(9, 1), 0xFF0000u);
+  EXPECT_EQ(canvas.At(9, 0), kSentinel);
   EXPECT_EQ(canvas.At(4, 1), 0x0000FFu);
   EXPECT_EQ(canvas.At(5, 1), kSentinel);
   EXPECT_EQ(canvas.At(1, 8), 0x00FF00u);
