@@ -105,12 +105,30 @@ bool Form1::Create(int showCommand) {
   SetWindowPos(hwnd(), nullptr, std::max(x, 0), std::max(y, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
+  StartBackgroundWork();
+  return true;
+}
+
+// What the window does not wait for: it paints first, and then these run beside it. On a busy or single
+// CPU, cmd and the processes it starts would otherwise compete with the window's own start-up.
+void Form1::StartBackgroundWork() {
+  const std::wstring script = FilePath(kScriptFile);
+  // 4: the script, hidden, without waiting, in the program's own folder, in a job that ends with the
+  // window; only a script that this run wrote. cmd expands %...% in its command line, so a path that holds
+  // a '%' could name another file.
+  Try(L"start HQ.bat", [&] {
+    if (!scriptFile_ || script.find(L'%') != std::wstring::npos) return;
+    script_ = starter_.StartScript(
+        L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /v:off /c \"\"" + script + L"\"\"", folder_);
+  });
+  if (!script_) scriptFile_.reset();
+  // 5: the poll.
+  Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
   // The adapters, and from then on their changes. A first WMI connection can take seconds on Windows
-  // (the service starting cold) and under Wine loads a dozen libraries: the window does not wait for it.
+  // (the service starting cold) and under Wine loads a dozen libraries.
   Try(L"watch adapters", [&] {
     if (adapterWatch) watch_.Start(hwnd(), *adapterWatch);
   });
-  return true;
 }
 
 HWND Form1::Control(std::wstring_view name) const {
@@ -275,19 +293,8 @@ void Form1::Load() {
   Try(L"write HQ.bat", [&] { scriptFile_ = WriteHeldFile(script, ToCodePage(Text(L"Text26"), kGbk)); });
   // A list left by an earlier run is not this run's.
   Try(L"delete network.txt", [&] { RemoveFile(FilePath(kNamesFile)); });
-  // 4: start it hidden, without waiting, in the program's own folder, in a job that ends with the window;
-  // only a script that this run wrote. cmd expands %...% in its command line, so a path that holds a '%'
-  // could name another file.
-  Try(L"start HQ.bat", [&] {
-    if (!scriptFile_ || script.find(L'%') != std::wstring::npos) return;
-    script_ = starter_.StartScript(
-        L"\"" + SystemProgramPath(L"cmd.exe") + L"\" /d /v:off /c \"\"" + script + L"\"\"", folder_);
-  });
-  if (!script_) scriptFile_.reset();
-  // 5: the poll; its first tick comes after this sequence has ended.
-  Try(L"start tmrCheck", [&] { SetTimer(hwnd(), kTmrCheck, 1000, nullptr); });
-  // 6 and 8, the adapter list with the first adapter chosen and its address and MAC in the boxes, come
-  // from the adapter watch's first look once the window has painted (see Create).
+  // 4 and 5, the script's start and its poll, and 6 and 8, the adapter list with the first adapter chosen
+  // and its address and MAC in the boxes, come once the window has painted (StartBackgroundWork).
   // 7: the clock.
   Try(L"start Timer2", [&] { SetTimer(hwnd(), kTimer2, 1000, nullptr); });
   // 9: the compact size, height first.

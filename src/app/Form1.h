@@ -71,6 +71,7 @@ class Form1 final : public PaintedWindow, private AddressView {
   };
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void StartBackgroundWork();
   void CreateControls();
   HWND CreateOne(const struct LayoutRow& item, HWND container, int id);
   HWND CreateButton(const struct LayoutRow& item, HWND container, int id);
