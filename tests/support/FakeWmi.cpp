@@ -1,5 +1,7 @@
 #include "support/FakeWmi.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cwctype>
@@ -193,6 +195,13 @@ class ThreadClient final : public Wmi {
 std::unique_ptr<Wmi> FakeWmi::ForThisThread() { return std::make_unique<ThreadClient>(*this); }
 
 std::unique_ptr<WmiService> FakeWmi::Connect(const std::wstring& moniker) {
+  // The scripting objects WMI hands out are apartment-threaded: a client outside a single-threaded
+  // apartment would reach them through a host thread that COM starts for them.
+  APTTYPE type{};
+  APTTYPEQUALIFIER qualifier{};
+  if (FAILED(CoGetApartmentType(&type, &qualifier)) || (type != APTTYPE_STA && type != APTTYPE_MAINSTA)) {
+    ++connectsOutsideSta_;
+  }
   Record(L"Connect " + moniker);
   return std::make_unique<FakeService>(*this);
 }

@@ -69,6 +69,8 @@ class FakeWmi final : public Wmi {
   bool holdGaveWay() const { return gaveWay_; }
   // Clients made by ForThisThread that are still alive.
   int threadClients() const { return threadClients_; }
+  // Connections asked for from a thread that is not in a single-threaded COM apartment.
+  int connectsOutsideSta() const { return connectsOutsideSta_; }
 
  private:
   friend class ThreadClient;
@@ -80,6 +82,7 @@ class FakeWmi final : public Wmi {
   int passes_ = 0;
   bool gaveWay_ = false;
   std::atomic<int> threadClients_{0};
+  std::atomic<int> connectsOutsideSta_{0};
 };
 
 }  // namespace quilnet::test

@@ -52,6 +52,7 @@ TEST_F(AdapterWatchTest, BoxesShowWhatASwitchMadeOfTheAdapter) {
   ASSERT_TRUE(PumpUntil([&] { return !Text(L"Label1").empty(); }, 20000));
   ASSERT_EQ(wmi.Count(L"Call EnableStatic [\"172.16.0.9\"] [\"255.255.255.0\"]"), 1u) << test::Utf8(Text(L"Label1"));
   EXPECT_TRUE(BoxesShow(switched)) << test::Utf8(Text(L"Text27"));
+  EXPECT_EQ(wmi.connectsOutsideSta(), 0) << "the switch's thread and the watch each in an apartment of their own";
 }
 
 TEST_F(AdapterWatchTest, ListFollowsAdaptersThatComeAndGoAndKeepsTheChosenOne) {
