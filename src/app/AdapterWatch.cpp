@@ -103,6 +103,11 @@ void AdapterWatch::Run() noexcept {
     }
   } catch (...) {
   }
+  {
+    // Also when the thread could not look at all (no WMI client for it): there will be no first look.
+    const std::lock_guard<std::mutex> lock(mutex_);
+    looked_ = true;
+  }
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
