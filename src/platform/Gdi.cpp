@@ -115,19 +115,15 @@ void Brush(HDC dc, const Box& box, COLORREF colour, Paint paint) {
   PaintBox(dc, box, MakeSolidBrush(TranslateColour(colour)).get(), paint);
 }
 
-// The outline FrameRect draws: its four sides.
-int FrameSides(const Box& box, RECT (&sides)[4]) {
+}  // namespace
+
+void FrameSides(const Box& box, RECT (&sides)[4]) noexcept {
   const int right = box.x + box.width, bottom = box.y + box.height;
   sides[0] = {box.x, box.y, box.x + 1, bottom};
   sides[1] = {right - 1, box.y, right, bottom};
   sides[2] = {box.x, box.y, right, box.y + 1};
   sides[3] = {box.x, bottom - 1, right, bottom};
-  return 4;
 }
-
-bool Plain(COLORREF colour) noexcept { return (colour & 0xFF000000) == 0; }
-
-}  // namespace
 
 void FillBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FillRect); }
 void FrameBox(HDC dc, const Box& box, COLORREF colour) { Brush(dc, box, colour, FrameRect); }
@@ -141,7 +137,8 @@ void FillBox(DrawingObjects& objects, const Box& box, COLORREF colour) {
 void FrameBox(DrawingObjects& objects, const Box& box, COLORREF colour) {
   if (box.width <= 0 || box.height <= 0) return;
   RECT sides[4];
-  objects.Fill(sides, FrameSides(box, sides), TranslateColour(colour));
+  FrameSides(box, sides);
+  objects.Fill(sides, 4, TranslateColour(colour));
 }
 
 DrawingObjects::~DrawingObjects() {
@@ -151,7 +148,7 @@ DrawingObjects::~DrawingObjects() {
 
 void DrawingObjects::Fill(const RECT* rects, int count, COLORREF colour) {
   if (!dc_) return;
-  if (!Plain(colour)) {
+  if (!IsPlainColour(colour)) {
     const UniqueBrush brush = MakeSolidBrush(colour);
     for (int i = 0; brush && i < count; ++i) FillRect(dc_, &rects[i], brush.get());
     return;

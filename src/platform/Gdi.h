@@ -60,6 +60,10 @@ int RoundHalfEven(double value) noexcept;
 COLORREF TranslateColour(COLORREF colour) noexcept;
 // Each channel a + (b - a) × weightOfB, rounded halves to even; 0.5 is the mean. Plain colours only.
 COLORREF MixColour(COLORREF a, COLORREF b, double weightOfB = 0.5) noexcept;
+// An RGB value, as opposed to a system-colour reference or CLR_INVALID.
+inline bool IsPlainColour(COLORREF colour) noexcept { return (colour & 0xFF000000) == 0; }
+// The four sides of the one-pixel outline FrameRect draws inside the box (which is not empty).
+void FrameSides(const Box& box, RECT (&sides)[4]) noexcept;
 // FillRect of the box, and FrameRect (a one-pixel outline inside it), with a solid brush of the
 // translated colour. A null context or an empty box draws nothing.
 void FillBox(HDC dc, const Box& box, COLORREF colour);

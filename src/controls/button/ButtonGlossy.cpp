@@ -91,11 +91,10 @@ struct CornerPixels {
 const CornerPixels& Corners() {
   static const CornerPixels corners = [] {
     CornerPixels c{};
-    const auto dib = [](Colour v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); };
     for (size_t state = 0; state < std::size(kGloss); ++state) {
       for (int i = 0; i < kSide; ++i) {
-        for (int y = 0; y < kTopPatch; ++y) c.top[state][y][i] = dib(CornerColour(kGloss[state], kGloss[state].top, i, y));
-        for (int y = 0; y < kBottom; ++y) c.bottom[state][y][i] = dib(CornerColour(kGloss[state], kGloss[state].bottom, i, y));
+        for (int y = 0; y < kTopPatch; ++y) c.top[state][y][i] = DibPixel(CornerColour(kGloss[state], kGloss[state].top, i, y));
+        for (int y = 0; y < kBottom; ++y) c.bottom[state][y][i] = DibPixel(CornerColour(kGloss[state], kGloss[state].bottom, i, y));
       }
     }
     return c;

@@ -31,10 +31,9 @@ Colour ShiftColour(Colour colour, float amount) {
   return Rgb(ShiftChannel(Red(c), amount), ShiftChannel(Green(c), amount), ShiftChannel(Blue(c), amount));
 }
 
-namespace {
+std::uint32_t DibPixel(COLORREF c) noexcept { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
-bool Plain(COLORREF colour) { return (colour & 0xFF000000) == 0; }
-std::uint32_t DibPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+namespace {
 
 // The pixels LineTo sets, from the start up to, not including, the end, when the line runs across or
 // down: a one-pixel rectangle (empty for no length). False for a slanting line.
@@ -88,11 +87,12 @@ void RampRow(const std::vector<std::uint32_t>& ramp, int direction, int w, int h
   }
 }
 
-// Bottom row first, as in a DIB.
+// w × |h| pixels at (x, y): bottom row first as in a DIB, or top row first for a negative h.
 void PutPixels(HDC dc, int x, int y, int w, int h, const std::uint32_t* pixels) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  StretchDIBits(dc, x, y, w, h, 0, 0, w, h, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+  const int rows = std::abs(h);
+  StretchDIBits(dc, x, y, w, rows, 0, 0, w, rows, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 std::vector<std::uint32_t>& ComposedImage() {
@@ -142,7 +142,7 @@ FaceImage::FaceImage(HDC dc, int width, int height, Colour background)
   BITMAP surface{};
   const HGDIOBJ bitmap = dc ? GetCurrentObject(dc, OBJ_BITMAP) : nullptr;
   POINT viewport{}, window{};
-  composing_ = width > 0 && height > 0 && Plain(clear) && bitmap && GetObjectW(bitmap, sizeof surface, &surface) &&
+  composing_ = width > 0 && height > 0 && IsPlainColour(clear) && bitmap && GetObjectW(bitmap, sizeof surface, &surface) &&
                surface.bmBitsPixel == 32 && surface.bmWidth == width && std::abs(surface.bmHeight) == height &&
                GetMapMode(dc) == MM_TEXT && GetGraphicsMode(dc) == GM_COMPATIBLE &&
                GetViewportOrgEx(dc, &viewport) && GetWindowOrgEx(dc, &window) && viewport.x == window.x &&
@@ -157,15 +157,13 @@ FaceImage::FaceImage(HDC dc, int width, int height, Colour background)
 HDC FaceImage::Direct() {
   if (composing_) {
     composing_ = false;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    StretchDIBits(dc_, 0, 0, width_, height_, 0, 0, width_, height_, image_.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    PutPixels(dc_, 0, 0, width_, -height_, image_.data());
   }
   return dc_;
 }
 
 bool FaceImage::Composing(COLORREF colour) {
-  if (composing_ && !Plain(colour)) Direct();
+  if (composing_ && !IsPlainColour(colour)) Direct();
   return composing_;
 }
 
@@ -189,12 +187,9 @@ void FaceImage::Frame(const Box& box, Colour colour) {
   const COLORREF c = TranslateColour(colour);
   if (!Composing(c)) return FrameBox(objects_, box, colour);
   if (box.width <= 0 || box.height <= 0) return;
-  // FrameRect's four sides.
-  const int right = box.x + box.width, bottom = box.y + box.height;
-  Put({box.x, box.y, box.x + 1, bottom}, c);
-  Put({right - 1, box.y, right, bottom}, c);
-  Put({box.x, box.y, right, box.y + 1}, c);
-  Put({box.x, bottom - 1, right, bottom}, c);
+  RECT sides[4];
+  FrameSides(box, sides);
+  for (const RECT& side : sides) Put(side, c);
 }
 
 void FaceImage::Line(int x1, int y1, int x2, int y2, Colour colour) {

@@ -28,6 +28,9 @@ enum GradientDirection : int { kHorizontal = 0, kVertical = 1, kDiagonalDown = 2
 // bottom-right, or bottom-left to top-right. Nothing for a non-positive size.
 void Gradient(HDC dc, int x, int y, int w, int h, Colour colour1, Colour colour2, int direction);
 
+// A plain colour as a 32-bit DIB holds it: 0x00RRGGBB.
+std::uint32_t DibPixel(COLORREF colour) noexcept;
+
 // DrawEdge on all four sides: EDGE_RAISED, BDR_RAISEDINNER (thin) or EDGE_SUNKEN.
 void Edge(HDC dc, RECT rect, UINT kind);
 
